@@ -1,0 +1,67 @@
+#pragma once
+// The picture of the roulette table: 13 rows by 3 columns, one cell per number 0..36 and two
+// blank cells in row 0. A number cell's background is the only record of that number's state
+// in the current rotation (free, came earlier, current), and the free count is read back from it.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quentor {
+
+// Colours as stored: R + 256*G + 65536*B.
+using Farbe = std::uint32_t;
+
+constexpr Farbe rgb(int r, int g, int b) {
+    return static_cast<Farbe>(r) + 256U * static_cast<Farbe>(g) + 65536U * static_cast<Farbe>(b);
+}
+
+inline constexpr Farbe farbefrei = rgb(102, 153, 102);    // not come in the current rotation
+inline constexpr Farbe farbegekommen = rgb(255, 187, 0);  // came earlier in the rotation
+inline constexpr Farbe farbeaktuell = rgb(0, 255, 0);     // number of the latest spin
+
+inline constexpr int zeilenanzahl = 13;
+inline constexpr int spaltenanzahl = 3;
+inline constexpr int spaltenbreiteTwips = 800;
+inline constexpr int zeilenhoeheTwips = 488;
+
+inline constexpr bool istZahl(int n) { return n >= 0 && n <= 36; }
+
+// Column and row of number n (0..36) on the table, zero on top in the middle.
+constexpr int zahlspalte(int n) { return n == 0 ? 1 : (n - 1) % 3; }
+constexpr int zahlzeile(int n) { return n == 0 ? 0 : (n - 1) / 3 + 1; }
+
+struct Zelle {
+    std::string text;
+    Farbe farbe = 0;
+    bool zentriert = false;
+};
+
+class Tabelle {
+  public:
+    // Sets the geometry and draws every cell free: numbers 1..36, "0" in the zero cell, and the
+    // two blank cells empty.
+    void tabelleaufbau();
+    // Redraws rows 1..12 free with their numbers; row 0 is left alone.
+    void zahlenzeichnen();
+    // Rewrites the zero cell free, without text while the zero is left out.
+    void zerozelle(bool ohneZero);
+    // Sets the background of number n's cell; a number without a cell (outside 0..36) paints
+    // nothing.
+    void faerben(int n, Farbe farbe);
+    // Background of number n's cell; 0 (no colour of the table) for a number without a cell.
+    Farbe farbevon(int n) const;
+
+    const Zelle& zelle(int zeile, int spalte) const { return zellen_[zeile][spalte]; }
+    int spaltenbreite(int spalte) const { return spaltenbreiten_[spalte]; }
+    int zeilenhoehe(int zeile) const { return zeilenhoehen_[zeile]; }
+
+  private:
+    void schreibe(int zeile, int spalte, std::string text);
+
+    std::array<std::array<Zelle, spaltenanzahl>, zeilenanzahl> zellen_{};
+    std::array<int, spaltenanzahl> spaltenbreiten_{};
+    std::array<int, zeilenanzahl> zeilenhoehen_{};
+};
+
+} // namespace quentor

@@ -1,0 +1,127 @@
+// One spin, in the order the rest of the program relies on.
+
+#include "spieltisch.h"
+#include "texte.h"
+#include "zahlwert.h"
+#include "zufall.h"
+
+#include <cfenv>
+#include <cmath>
+#include <string>
+
+namespace quentor {
+
+namespace {
+
+std::string dezimal(int n) { return std::to_string(n); }
+
+// A permanence value rounded half to even, or -1 when it is no number 0..36 (this also covers
+// values that fit no 16-bit integer and infinity).
+int permanenzzahl(double wert) {
+    const double gerundet = std::nearbyint(wert); // default rounding mode: half to even
+    return gerundet >= 0.0 && gerundet <= 36.0 ? static_cast<int>(gerundet) : -1;
+}
+
+} // namespace
+
+bool Spieltisch::ziehe() {
+    if (sitzung_.dateimodus == 0) {
+        sitzung_.aktzahl = static_cast<std::int16_t>(zufallszahl(zufall_.naechste()));
+        return true;
+    }
+    const int zahl = permanenzzahl(sitzung_.permanenz.at(sitzung_.wurfzaehler));
+    if (zahl < 0) {
+        meldungen_.warnung(texte::fehlertitel, texte::ungueltigePermanenz(sitzung_.wurfzaehler + 1));
+        return false;
+    }
+    sitzung_.aktzahl = static_cast<std::int16_t>(zahl);
+    return true;
+}
+
+void Spieltisch::rotationWeiter() {
+    if (sitzung_.rotpos >= sitzung_.rotlaenge) {
+        ++sitzung_.rotnummer;
+        sitzung_.rotpos = 0;
+        if (sitzung_.loeschflag == 1) {
+            tabelleneu();
+        }
+    }
+    anzeige_.setzeText(Feld::Label3, dezimal(sitzung_.rotnummer) + std::string(texte::rotationstrenner) +
+                                         dezimal(sitzung_.rotpos + 1));
+}
+
+// The previous spin's number turns "came", or free again on the first spin of a rotation.
+void Spieltisch::faerbeVorigeZahl(int vorigerPlatz) {
+    if (sitzung_.wurfzaehler <= 1) {
+        return;
+    }
+    const int vorige = sitzung_.fenster[vorigerPlatz];
+    tabelle_.faerben(vorige, farbegekommen);
+    if (sitzung_.rotpos == 1) {
+        tabelle_.faerben(vorige, farbefrei);
+    }
+}
+
+// The number spun at this position one rotation ago leaves the window; it is free again unless
+// it came once more within the window. Slot 0 always holds 99, so an empty slot never counts once.
+void Spieltisch::befreieAusscheidendeZahl() {
+    if (sitzung_.wurfzaehler <= sitzung_.rotlaenge) {
+        return;
+    }
+    const std::int16_t ausscheidend = sitzung_.fenster[sitzung_.rotpos];
+    int vorkommen = 0;
+    for (int i = 0; i <= sitzung_.rotlaenge; ++i) {
+        vorkommen += sitzung_.fenster[i] == ausscheidend ? 1 : 0;
+    }
+    if (vorkommen == 1) {
+        tabelle_.faerben(ausscheidend, farbefrei);
+    }
+}
+
+void Spieltisch::zaehleFreie() {
+    const int ohne = ohnezero();
+    int frei = 0;
+    for (int n = ohne; n <= 36; ++n) {
+        frei += tabelle_.farbevon(n) == farbefrei ? 1 : 0;
+    }
+    sitzung_.freizahl = static_cast<std::int16_t>(frei);
+    anzeige_.setzeText(Feld::Label23, dezimal(frei));
+    anzeige_.setzeText(Feld::Label8, dezimal(37 - ohne - frei));
+}
+
+WurfErgebnis Spieltisch::wurf() {
+    if (sitzung_.wurfzaehler >= wurfgrenze) {
+        anzeige_.setzeText(Feld::zahl, texte::ende);
+        return WurfErgebnis::grenzeErreicht;
+    }
+    if (sitzung_.dateimodus == 1 && sitzung_.wurfzaehler >= sitzung_.dateianzahl) {
+        return WurfErgebnis::dateiErschoepft;
+    }
+    const double eingabe = zahlwert(anzeige_.text(Feld::zahl));
+    if (eingabe > 36.0 || eingabe < 0.0) {
+        anzeige_.setzeText(Feld::zahl, "");
+        return WurfErgebnis::eingabeUngueltig;
+    }
+    if (!ziehe()) {
+        return WurfErgebnis::permanenzUngueltig;
+    }
+    anzeige_.setzeText(Feld::zahl, dezimal(sitzung_.aktzahl));
+    ++sitzung_.wurfzaehler;
+    anzeige_.setzeText(Feld::laufnummer, dezimal(sitzung_.wurfzaehler));
+
+    rotationWeiter();
+    const int p = sitzung_.rotpos;
+    sitzung_.rotpos = static_cast<std::int16_t>(p + 1);
+    faerbeVorigeZahl(p == 0 ? sitzung_.rotlaenge : p);
+    befreieAusscheidendeZahl();
+    tabelle_.faerben(sitzung_.aktzahl, farbeaktuell);
+    sitzung_.fenster[sitzung_.rotpos] = sitzung_.aktzahl;
+
+    anzeige_.neuZeichnen(Feld::laufnummer);
+    anzeige_.neuZeichnen(Feld::zahl);
+    zaehleFreie();
+    anzeige_.neuZeichnen(Feld::Label3);
+    return WurfErgebnis::aufgenommen;
+}
+
+} // namespace quentor

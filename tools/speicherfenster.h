@@ -1,0 +1,64 @@
+#pragma once
+// The window in memory: display fields as strings, option boxes as two flags, the file dialog
+// answered by whoever drives it, and every dialog or message box reported to an observer at the
+// moment it is shown. The script driver and the tests use it in place of the Qt window.
+
+#include "schnittstellen.h"
+#include "zufall.h"
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quentor {
+
+struct Ereignis {
+    enum class Art { dialog, meldung };
+    Art art;
+    std::string titel;
+    std::string text; // the message, or the dialog's filter
+};
+
+class Speicherfenster : public Anzeige, public Optionsfelder, public Meldungen, public Dateidialog {
+  public:
+    void setzeText(Feld feld, std::string_view text) override;
+    std::string text(Feld feld) const override;
+    void neuZeichnen(Feld feld) override;
+    int haken(int index) const override;
+    void warnung(std::string_view titel, std::string_view text) override;
+    // Reports the path set by waehle(), or after abbrechen() the name it reported last.
+    std::string oeffnen(std::string_view titel, std::string_view filter) override;
+
+    void setzeHaken(int index, int zustand);
+    // How the user will answer the next file dialog.
+    void waehle(std::string pfad) { wahl_ = std::move(pfad); }
+    void abbrechen() { wahl_.reset(); }
+
+    std::function<void(const Ereignis&)> beobachter;
+    std::vector<Ereignis> ereignisse;
+    std::vector<Feld> neuGezeichnet;
+
+  private:
+    std::map<Feld, std::string> felder_;
+    std::array<int, 2> haken_{};
+    std::optional<std::string> wahl_;
+    std::string letzterName_;
+};
+
+// Draws the given reals first, in order, and then those of a generator with a fixed seed.
+class Vorgabezufall : public Zufallsquelle {
+  public:
+    static constexpr std::uint32_t festeSaat = 20120101;
+    float naechste() override;
+    void vorgeben(std::vector<float> werte) { vorgaben_.assign(werte.begin(), werte.end()); }
+
+  private:
+    std::deque<float> vorgaben_;
+    Mersennezufall ersatz_{festeSaat};
+};
+
+} // namespace quentor
