@@ -9,8 +9,8 @@ namespace quentor {
 
 inline constexpr int fenstergroesse = 221;
 inline constexpr std::int16_t leererPlatz = 99; // marks a slot of `fenster` with no spin yet
-inline constexpr int wurfgrenze = 5000;        // spins in one session
-inline constexpr int permanenzgrenze = 3599;   // values taken from one permanence file
+inline constexpr int wurfgrenze = 5000;         // spins in one session
+inline constexpr int permanenzgrenze = 3599;    // values taken from one permanence file
 
 struct Sitzung {
     Sitzung() { fenster.fill(leererPlatz); }

@@ -29,7 +29,9 @@ void Tabelle::zahlenzeichnen() {
     }
 }
 
-void Tabelle::zerozelle(bool ohneZero) { schreibe(0, 1, ohneZero ? "" : "0"); }
+void Tabelle::zerozelle(bool ohneZero) {
+    schreibe(0, 1, ohneZero ? "" : "0");
+}
 
 void Tabelle::faerben(int n, Farbe farbe) {
     if (istZahl(n)) {

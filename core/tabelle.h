@@ -16,20 +16,26 @@ constexpr Farbe rgb(int r, int g, int b) {
     return static_cast<Farbe>(r) + 256U * static_cast<Farbe>(g) + 65536U * static_cast<Farbe>(b);
 }
 
-inline constexpr Farbe farbefrei = rgb(102, 153, 102);    // not come in the current rotation
-inline constexpr Farbe farbegekommen = rgb(255, 187, 0);  // came earlier in the rotation
-inline constexpr Farbe farbeaktuell = rgb(0, 255, 0);     // number of the latest spin
+inline constexpr Farbe farbefrei = rgb(102, 153, 102);   // not come in the current rotation
+inline constexpr Farbe farbegekommen = rgb(255, 187, 0); // came earlier in the rotation
+inline constexpr Farbe farbeaktuell = rgb(0, 255, 0);    // number of the latest spin
 
 inline constexpr int zeilenanzahl = 13;
 inline constexpr int spaltenanzahl = 3;
 inline constexpr int spaltenbreiteTwips = 800;
 inline constexpr int zeilenhoeheTwips = 488;
 
-inline constexpr bool istZahl(int n) { return n >= 0 && n <= 36; }
+inline constexpr bool istZahl(int n) {
+    return n >= 0 && n <= 36;
+}
 
 // Column and row of number n (0..36) on the table, zero on top in the middle.
-constexpr int zahlspalte(int n) { return n == 0 ? 1 : (n - 1) % 3; }
-constexpr int zahlzeile(int n) { return n == 0 ? 0 : (n - 1) / 3 + 1; }
+constexpr int zahlspalte(int n) {
+    return n == 0 ? 1 : (n - 1) % 3;
+}
+constexpr int zahlzeile(int n) {
+    return n == 0 ? 0 : (n - 1) / 3 + 1;
+}
 
 struct Zelle {
     std::string text;

@@ -16,7 +16,8 @@ inline constexpr std::string_view dialogtitel = "Datei Öffnen";
 inline constexpr std::string_view dialogfilter = "Dateien (*.txt)|*.txt";
 
 inline constexpr std::string_view fehlertitel = " Fehler! ";
-inline constexpr std::string_view ungueltigesFormat = "Diese Datei hat ein ungültiges Datenformat! ";
+inline constexpr std::string_view ungueltigesFormat =
+    "Diese Datei hat ein ungültiges Datenformat! ";
 inline constexpr std::string_view nichtLesbar = "Die Datei kann nicht gelesen werden! ";
 
 inline constexpr std::string_view neuTitel = " Neuanfang";

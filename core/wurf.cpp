@@ -13,7 +13,9 @@ namespace quentor {
 
 namespace {
 
-std::string dezimal(int n) { return std::to_string(n); }
+std::string dezimal(int n) {
+    return std::to_string(n);
+}
 
 // A permanence value rounded half to even, or -1 when it is no number 0..36 (this also covers
 // values that fit no 16-bit integer and infinity).
@@ -31,7 +33,8 @@ bool Spieltisch::ziehe() {
     }
     const int zahl = permanenzzahl(sitzung_.permanenz.at(sitzung_.wurfzaehler));
     if (zahl < 0) {
-        meldungen_.warnung(texte::fehlertitel, texte::ungueltigePermanenz(sitzung_.wurfzaehler + 1));
+        meldungen_.warnung(texte::fehlertitel,
+                           texte::ungueltigePermanenz(sitzung_.wurfzaehler + 1));
         return false;
     }
     sitzung_.aktzahl = static_cast<std::int16_t>(zahl);
@@ -46,7 +49,8 @@ void Spieltisch::rotationWeiter() {
             tabelleneu();
         }
     }
-    anzeige_.setzeText(Feld::Label3, dezimal(sitzung_.rotnummer) + std::string(texte::rotationstrenner) +
+    anzeige_.setzeText(Feld::Label3, dezimal(sitzung_.rotnummer) +
+                                         std::string(texte::rotationstrenner) +
                                          dezimal(sitzung_.rotpos + 1));
 }
 

@@ -65,7 +65,9 @@ std::unique_ptr<Dateiquelle> Dateiquelle::oeffne(const std::string& pfad) {
     return std::unique_ptr<Dateiquelle>(new Dateiquelle(fd));
 }
 
-Dateiquelle::~Dateiquelle() { ::close(deskriptor_); }
+Dateiquelle::~Dateiquelle() {
+    ::close(deskriptor_);
+}
 
 std::size_t Dateiquelle::lies(char* ziel, std::size_t anzahl) {
     for (;;) {

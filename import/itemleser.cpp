@@ -9,7 +9,9 @@ void Item::nimm(char c) {
     zahl.nimm(c);
 }
 
-void Itemleser::ueberspringeBom() { quelle_.nimmFallsFolgt("\xEF\xBB\xBF"); }
+void Itemleser::ueberspringeBom() {
+    quelle_.nimmFallsFolgt("\xEF\xBB\xBF");
+}
 
 Item Itemleser::lies() {
     while (quelle_.naechstes() == ' ' || quelle_.naechstes() == '\t') {

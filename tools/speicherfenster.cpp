@@ -2,16 +2,22 @@
 
 namespace quentor {
 
-void Speicherfenster::setzeText(Feld feld, std::string_view text) { felder_[feld] = text; }
+void Speicherfenster::setzeText(Feld feld, std::string_view text) {
+    felder_[feld] = text;
+}
 
 std::string Speicherfenster::text(Feld feld) const {
     const auto it = felder_.find(feld);
     return it == felder_.end() ? std::string() : it->second;
 }
 
-void Speicherfenster::neuZeichnen(Feld feld) { neuGezeichnet.push_back(feld); }
+void Speicherfenster::neuZeichnen(Feld feld) {
+    neuGezeichnet.push_back(feld);
+}
 
-int Speicherfenster::haken(int index) const { return haken_.at(static_cast<std::size_t>(index)); }
+int Speicherfenster::haken(int index) const {
+    return haken_.at(static_cast<std::size_t>(index));
+}
 
 void Speicherfenster::setzeHaken(int index, int zustand) {
     haken_.at(static_cast<std::size_t>(index)) = zustand;

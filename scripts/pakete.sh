@@ -1,0 +1,6 @@
+# Debian packages the project needs, sourced by the scripts.
+# shellcheck disable=SC2034
+BAU_PAKETE=(cmake g++ make pkg-config libgtest-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins
+            fonts-liberation)
+START_PAKETE=(xvfb xauth x11-apps)
+BENCH_PAKETE=(libbenchmark-dev)

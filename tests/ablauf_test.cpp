@@ -1,0 +1,189 @@
+#include "hilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace quentor::test {
+namespace {
+
+TEST(Ablauf, StartHatDieWerteBeiErzeugung) {
+    Tisch t;
+    const Sitzung& s = t.s();
+    EXPECT_EQ(s.wurfzaehler, 0);
+    EXPECT_EQ(s.rotpos, 0);
+    EXPECT_EQ(s.rotlaenge, 37);
+    EXPECT_EQ(s.rotnummer, 1);
+    EXPECT_EQ(s.dateimodus, 0);
+    EXPECT_EQ(s.loeschflag, 0);
+    for (const auto platz : s.fenster) {
+        EXPECT_EQ(platz, leererPlatz);
+    }
+    for (const Feld f : {Feld::zahl, Feld::laufnummer, Feld::Textanzahl, Feld::Label3, Feld::Label7,
+                         Feld::Label8, Feld::Label23}) {
+        EXPECT_EQ(t.feld(f), "");
+    }
+    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "0");
+}
+
+TEST(Ablauf, HakenOhneZeroMittenInDerRotation) {
+    Tisch t;
+    t.wirfFolge(10, 1);
+    t.wirf(0);
+    t.klickeHaken(0);
+    EXPECT_EQ(t.s().rotlaenge, 36);
+    EXPECT_EQ(t.s().rotpos, 11);
+    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "");
+    EXPECT_EQ(t.farbe(0), farbefrei);
+    EXPECT_EQ(t.feld(Feld::Label23), "26") << "counts change only with the next spin";
+    t.klickeHaken(0);
+    EXPECT_EQ(t.s().rotlaenge, 37);
+    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "0");
+    EXPECT_EQ(t.farbe(0), farbefrei);
+}
+
+TEST(Ablauf, HakenOhneZeroBeiPositionSechsunddreissigStartetNeueRotation) {
+    Tisch t;
+    t.wirfFolge(36, 1);
+    t.klickeHaken(0);
+    t.wirf(3);
+    EXPECT_EQ(t.feld(Feld::Label3), "2 / 1");
+}
+
+TEST(Ablauf, HakenNachDemSiebenunddreissigstenWurf) {
+    // Slot 36 is taken as the previous one; spin 37's number keeps "current".
+    Tisch t;
+    t.wirfFolge(36, 1); // 1..36
+    t.wirf(20);         // spin 37
+    t.klickeHaken(0);
+    t.wirf(8);
+    EXPECT_EQ(t.feld(Feld::Label3), "2 / 1");
+    EXPECT_EQ(t.farbe(36), farbefrei) << "spin 36's number painted free";
+    EXPECT_EQ(t.farbe(20), farbeaktuell) << "spin 37's number is outside the ring now";
+    EXPECT_EQ(t.farbe(8), farbeaktuell);
+    t.wirf(9);
+    EXPECT_EQ(t.farbe(20), farbeaktuell);
+    EXPECT_EQ(t.farbe(8), farbegekommen);
+}
+
+TEST(Ablauf, BeideHakenWerdenBeiJedemKlickAngewandt) {
+    Tisch t;
+    t.klickeHaken(0);
+    t.wirf(0);
+    t.klickeHaken(1);
+    EXPECT_EQ(t.s().rotlaenge, 36);
+    EXPECT_EQ(t.s().loeschflag, 1);
+    EXPECT_EQ(t.farbe(0), farbefrei);
+    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "");
+    t.klickeHaken(1);
+    EXPECT_EQ(t.s().loeschflag, 0);
+}
+
+TEST(Ablauf, LoeschenNachRotation) {
+    Tisch t;
+    t.klickeHaken(1);
+    t.wirfFolge(37, 3);
+    t.wirf(3); // spin 38: the table is cleared, then only 3 is coloured
+    for (int n = 0; n <= 36; ++n) {
+        EXPECT_EQ(t.farbe(n), n == 3 ? farbeaktuell : farbefrei) << n;
+    }
+    EXPECT_EQ(t.feld(Feld::Label23), "36");
+    EXPECT_EQ(t.feld(Feld::Label8), "1");
+    EXPECT_EQ(t.s().fenster[1], 3);
+    EXPECT_EQ(t.s().fenster[37], 2) << "the window is kept across the clear";
+    t.wirf(4);
+    EXPECT_EQ(t.farbe(3), farbegekommen);
+}
+
+TEST(Ablauf, NeustartBehaeltPermanenzPfadUndHaken) {
+    Tisch t;
+    t.klickeHaken(0);
+    t.tisch.sitzung().permanenz = {4, 5, 6};
+    t.tisch.sitzung().dateianzahl = 3;
+    t.tisch.sitzung().dateimodus = 1;
+    t.fenster.setzeText(Feld::Label7, "/tmp/perm.txt");
+    t.fenster.setzeText(Feld::Textanzahl, "3");
+    t.tisch.wurf();
+    t.tisch.wurf();
+    t.tisch.neustart();
+    const Sitzung& s = t.s();
+    EXPECT_EQ(s.wurfzaehler, 0);
+    EXPECT_EQ(s.dateimodus, 0);
+    EXPECT_EQ(s.dateianzahl, 0);
+    EXPECT_EQ(s.rotlaenge, 36) << "the ticked box is applied again";
+    EXPECT_EQ(s.aktzahl, 5) << "keeps its value";
+    EXPECT_EQ(s.permanenz.size(), 3U);
+    EXPECT_EQ(t.feld(Feld::Label7), "/tmp/perm.txt");
+    for (const Feld f : {Feld::zahl, Feld::laufnummer, Feld::Textanzahl, Feld::Label3, Feld::Label8,
+                         Feld::Label23}) {
+        EXPECT_EQ(t.feld(f), "");
+    }
+    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "");
+    for (int n = 0; n <= 36; ++n) {
+        EXPECT_EQ(t.farbe(n), farbefrei) << n;
+    }
+    t.wirf(30);
+    EXPECT_EQ(t.s().aktzahl, 30) << "random again after the reset";
+}
+
+TEST(Ablauf, GanzeRotation) {
+    struct Fall {
+        const char* name;
+        bool ohneZero;
+        int erwarteteWuerfe;
+    };
+    for (const Fall f : {Fall{"mit Zero", false, 37}, Fall{"ohne Zero", true, 36}}) {
+        Tisch t;
+        if (f.ohneZero) {
+            t.klickeHaken(0);
+        }
+        t.tisch.ganzerotation();
+        EXPECT_EQ(t.s().wurfzaehler, f.erwarteteWuerfe) << f.name;
+        t.tisch.ganzerotation();
+        EXPECT_EQ(t.s().wurfzaehler, 2 * f.erwarteteWuerfe) << f.name;
+        EXPECT_EQ(t.s().rotnummer, 2) << f.name;
+    }
+}
+
+TEST(Ablauf, GanzeRotationMitUngueltigemZahlfeld) {
+    Tisch t;
+    t.fenster.setzeText(Feld::zahl, "50");
+    t.tisch.ganzerotation();
+    EXPECT_EQ(t.s().wurfzaehler, 36) << "the first run only empties the box";
+}
+
+TEST(Ablauf, GanzeRotationMitDreissigRestwerten) {
+    Tisch t;
+    t.tisch.sitzung().permanenz = std::vector<double>(30, 12.0);
+    t.tisch.sitzung().dateianzahl = 30;
+    t.tisch.sitzung().dateimodus = 1;
+    t.tisch.ganzerotation();
+    EXPECT_EQ(t.s().wurfzaehler, 30);
+    t.tisch.ganzerotation();
+    EXPECT_EQ(t.s().wurfzaehler, 30);
+}
+
+TEST(Ablauf, GanzeRotationEndetAmAbgewiesenenWert) {
+    Tisch t;
+    t.tisch.sitzung().permanenz = {1, 2, 3, 77, 5, 6};
+    t.tisch.sitzung().dateianzahl = 6;
+    t.tisch.sitzung().dateimodus = 1;
+    t.tisch.ganzerotation();
+    EXPECT_EQ(t.s().wurfzaehler, 3);
+    EXPECT_EQ(t.fenster.ereignisse.size(), 1U) << "one message, not one per remaining run";
+}
+
+TEST(Ablauf, RotationslaengeWirdEinmalGelesen) {
+    // Ticking "zero left out" between two spins of a run cannot happen in the window, but a clear
+    // at the boundary re-reads the boxes: the run keeps the length it started with.
+    Tisch t;
+    t.klickeHaken(1);
+    t.wirfFolge(30);
+    t.fenster.setzeHaken(0, 1); // box ticked, its click not yet applied
+    t.tisch.ganzerotation();
+    EXPECT_EQ(t.s().wurfzaehler, 67);
+    EXPECT_EQ(t.s().rotlaenge, 36);
+}
+
+} // namespace
+} // namespace quentor::test

@@ -1,0 +1,50 @@
+// Properties that hold after every operation, checked over long random sessions.
+
+#include "hilfen.h"
+#include "invarianten.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace quentor::test {
+namespace {
+
+TEST(Invarianten, GeltenNachJederOperationZufaelligerSitzungen) {
+    for (std::uint32_t saat = 1; saat <= 40; ++saat) {
+        Tisch t;
+        std::mt19937 zufall(saat);
+        for (int schritt = 0; schritt < 3000; ++schritt) {
+            const auto wahl = zufall() % 100;
+            bool gespielt = false;
+            if (wahl < 80) {
+                gespielt = t.wirf(static_cast<int>(zufall() % 37)) == WurfErgebnis::aufgenommen;
+            } else if (wahl < 84) {
+                t.klickeHaken(static_cast<int>(zufall() % 2));
+            } else if (wahl < 86) {
+                t.tisch.neustart();
+            } else if (wahl < 90) {
+                t.zufall.vorgeben({0.5F});
+                t.tisch.ganzerotation();
+            } else if (wahl < 95) {
+                t.fenster.setzeText(Feld::zahl,
+                                    std::to_string(static_cast<int>(zufall() % 50) - 5));
+            } else {
+                t.fenster.setzeText(Feld::zahl, "");
+            }
+            const std::string fehler = pruefeInvarianten(t.tisch, t.fenster, t.fenster, gespielt);
+            ASSERT_EQ(fehler, "") << "seed " << saat << ", step " << schritt;
+        }
+    }
+}
+
+TEST(Invarianten, ZufallszahlenImmerNullBisSechsunddreissig) {
+    Mersennezufall quelle(saatAusUhr());
+    for (int i = 0; i < 20'000'000; ++i) {
+        const int n = zufallszahl(quelle.naechste());
+        ASSERT_TRUE(n >= 0 && n <= 36) << n;
+    }
+}
+
+} // namespace
+} // namespace quentor::test

@@ -1,0 +1,231 @@
+#include "hilfen.h"
+#include "laden.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quentor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path daten = fs::path(QUENTOR_TESTDATEN) / "permanenzen";
+
+class Laden : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ordner_ = fs::temp_directory_path() /
+                  ("quentor_laden_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(ordner_);
+    }
+    void TearDown() override { fs::remove_all(ordner_); }
+
+    fs::path schreibe(const std::string& name, const std::string& inhalt) {
+        const fs::path pfad = ordner_ / name;
+        std::ofstream(pfad, std::ios::binary) << inhalt;
+        return pfad;
+    }
+    void lade(const fs::path& pfad) {
+        t.fenster.waehle(pfad.string());
+        laden(t.tisch.sitzung(), t.fenster, t.fenster, t.fenster);
+    }
+    void abbrechen() {
+        t.fenster.abbrechen();
+        laden(t.tisch.sitzung(), t.fenster, t.fenster, t.fenster);
+    }
+    std::vector<std::string> meldungstexte() const {
+        std::vector<std::string> texte;
+        for (const auto& e : t.fenster.ereignisse) {
+            if (e.art == Ereignis::Art::meldung) {
+                EXPECT_EQ(e.titel, " Fehler! ");
+                texte.push_back(e.text);
+            }
+        }
+        return texte;
+    }
+    void erwarteAbgelehnt(const fs::path& pfad, const std::string& text) {
+        EXPECT_EQ(meldungstexte(), std::vector<std::string>{text}) << pfad;
+        EXPECT_EQ(t.s().dateimodus, 1) << pfad;
+        EXPECT_EQ(t.s().dateianzahl, 0) << pfad;
+        EXPECT_TRUE(t.s().permanenz.empty()) << pfad;
+        EXPECT_EQ(t.feld(Feld::Textanzahl), "") << pfad;
+        EXPECT_EQ(t.feld(Feld::Label7), pfad.string());
+        EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::dateiErschoepft) << "spins stay blocked";
+    }
+
+    Tisch t;
+    fs::path ordner_;
+};
+
+TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
+    int geprueft = 0;
+    for (const auto& eintrag : fs::directory_iterator(daten)) {
+        if (eintrag.path().extension() != ".txt") {
+            continue;
+        }
+        Tisch frisch;
+        frisch.fenster.waehle(eintrag.path().string());
+        laden(frisch.tisch.sitzung(), frisch.fenster, frisch.fenster, frisch.fenster);
+
+        std::ifstream erwartetDatei(fs::path(eintrag.path()).replace_extension(".erwartet"));
+        std::string erwartet((std::istreambuf_iterator<char>(erwartetDatei)), {});
+        const std::string name = eintrag.path().filename().string();
+        EXPECT_EQ(frisch.s().dateimodus, 1) << name;
+        if (erwartet.starts_with("ungueltig")) {
+            ASSERT_EQ(frisch.fenster.ereignisse.size(), 2U) << name;
+            EXPECT_EQ(frisch.fenster.ereignisse[1].text,
+                      "Diese Datei hat ein ungültiges Datenformat! ");
+            EXPECT_EQ(frisch.s().dateianzahl, 0) << name;
+        } else {
+            std::istringstream werte(erwartet);
+            std::vector<double> soll;
+            for (double w = 0; werte >> w;) {
+                soll.push_back(w);
+            }
+            EXPECT_EQ(frisch.s().permanenz, soll) << name;
+            EXPECT_EQ(frisch.s().dateianzahl, static_cast<int>(soll.size())) << name;
+            EXPECT_EQ(frisch.feld(Feld::Textanzahl), std::to_string(soll.size())) << name;
+            EXPECT_EQ(frisch.fenster.ereignisse.size(), 1U) << name << ": only the dialog";
+        }
+        ++geprueft;
+    }
+    EXPECT_GE(geprueft, 10);
+}
+
+TEST_F(Laden, DialogMitTitelUndFilter) {
+    lade(schreibe("p.txt", "Spielbank\na\nb\nc\n1\n"));
+    ASSERT_FALSE(t.fenster.ereignisse.empty());
+    EXPECT_EQ(t.fenster.ereignisse[0].art, Ereignis::Art::dialog);
+    EXPECT_EQ(t.fenster.ereignisse[0].titel, "Datei Öffnen");
+    EXPECT_EQ(t.fenster.ereignisse[0].text, "Dateien (*.txt)|*.txt");
+}
+
+TEST_F(Laden, HoechstensDreitausendfuenfhundertneunundneunzigWerte) {
+    std::string inhalt = "Spielbank\na\nb\nc\n";
+    for (int i = 0; i < 4000; ++i) {
+        inhalt += std::to_string(i % 37) + "\n";
+    }
+    lade(schreibe("viel.txt", inhalt));
+    EXPECT_EQ(t.s().dateianzahl, 3599);
+    EXPECT_EQ(t.feld(Feld::Textanzahl), "3599");
+    EXPECT_EQ(t.s().permanenz.back(), 3598 % 37);
+}
+
+TEST_F(Laden, ReplayBisZurErschoepfung) {
+    lade(schreibe("p.txt", "Spielbank\na\nb\nc\n5\n17\n8\n"));
+    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::aufgenommen);
+    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::aufgenommen);
+    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::aufgenommen);
+    EXPECT_EQ(t.s().aktzahl, 8);
+    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::dateiErschoepft);
+    EXPECT_EQ(t.s().wurfzaehler, 3);
+}
+
+TEST_F(Laden, LadenNimmtDenWertAnDerPositionDesWurfzaehlers) {
+    t.wirf({1, 2});
+    lade(schreibe("p.txt", "Spielbank\na\nb\nc\n5\n17\n8\n"));
+    t.tisch.wurf();
+    EXPECT_EQ(t.s().aktzahl, 8);
+}
+
+TEST_F(Laden, AbbruchNachEinemLadenLaedtDieselbeDateiErneut) {
+    const fs::path pfad = schreibe("p.txt", "Spielbank\na\nb\nc\n5\n17\n8\n");
+    lade(pfad);
+    t.tisch.wurf();
+    abbrechen();
+    EXPECT_EQ(t.s().dateimodus, 1);
+    EXPECT_EQ(t.s().dateianzahl, 3);
+    t.tisch.wurf();
+    EXPECT_EQ(t.s().aktzahl, 17) << "the replay goes on where it was";
+}
+
+TEST_F(Laden, AbbruchOhneFruehereDatei) {
+    t.fenster.setzeText(Feld::Textanzahl, "alt");
+    abbrechen();
+    EXPECT_EQ(t.s().dateimodus, 0);
+    EXPECT_EQ(t.feld(Feld::Label7), "");
+    EXPECT_EQ(t.feld(Feld::Textanzahl), "alt");
+    EXPECT_EQ(t.wirf(4), WurfErgebnis::aufgenommen);
+}
+
+TEST_F(Laden, DateiEndetInDenErstenVierItems) {
+    for (const char* inhalt : {"Spielbank", "Spielbank\n", "Spielbank,a,b", "Spielbank\na\nb\nc"}) {
+        Tisch frisch;
+        frisch.fenster.waehle(schreibe("kurz.txt", inhalt).string());
+        laden(frisch.tisch.sitzung(), frisch.fenster, frisch.fenster, frisch.fenster);
+        EXPECT_EQ(frisch.s().dateimodus, 1) << inhalt;
+        EXPECT_EQ(frisch.s().dateianzahl, 0) << inhalt;
+        EXPECT_EQ(frisch.feld(Feld::Textanzahl), "0") << inhalt;
+        EXPECT_EQ(frisch.fenster.ereignisse.size(), 1U) << inhalt;
+    }
+}
+
+TEST_F(Laden, FormatfehlerNachErfolgreichemLaden) {
+    lade(schreibe("gut.txt", "Spielbank\na\nb\nc\n5\n"));
+    t.fenster.ereignisse.clear();
+    const fs::path schlecht = schreibe("schlecht.txt", "Spielhalle\na\nb\nc\n5\n");
+    lade(schlecht);
+    erwarteAbgelehnt(schlecht, "Diese Datei hat ein ungültiges Datenformat! ");
+}
+
+TEST_F(Laden, NichtLesbareDateien) {
+    const fs::path fehlt = ordner_ / "fehlt.txt";
+    const fs::path fifo = ordner_ / "rohr.txt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path& pfad :
+         {fehlt, ordner_, fifo, fs::path("/dev/zero"), fs::path("/dev/null")}) {
+        t.fenster.ereignisse.clear();
+        t.fenster.setzeText(Feld::Textanzahl, "3");
+        lade(pfad);
+        erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
+    }
+}
+
+TEST_F(Laden, OhneLeserecht) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads files without read permission";
+    }
+    const fs::path pfad = schreibe("gesperrt.txt", "Spielbank\na\nb\nc\n5\n");
+    fs::permissions(pfad, fs::perms::none);
+    lade(pfad);
+    erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
+}
+
+// A dialog whose file is gone by the time it is read.
+class VerschwindenderDialog : public Dateidialog {
+  public:
+    explicit VerschwindenderDialog(fs::path pfad) : pfad_(std::move(pfad)) {}
+    std::string oeffnen(std::string_view, std::string_view) override {
+        fs::remove(pfad_);
+        return pfad_.string();
+    }
+
+  private:
+    fs::path pfad_;
+};
+
+TEST_F(Laden, DateiVerschwindetZwischenDialogUndLesen) {
+    const fs::path pfad = schreibe("weg.txt", "Spielbank\na\nb\nc\n5\n");
+    VerschwindenderDialog dialog(pfad);
+    laden(t.tisch.sitzung(), t.fenster, dialog, t.fenster);
+    erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
+}
+
+TEST_F(Laden, PfadMitNulZeichenWirdNichtGekuerzt) {
+    schreibe("a", "Spielbank\na\nb\nc\n5\n");
+    const std::string pfad = (ordner_ / "a").string() + std::string(1, '\0') + "b";
+    t.fenster.waehle(pfad);
+    laden(t.tisch.sitzung(), t.fenster, t.fenster, t.fenster);
+    EXPECT_EQ(meldungstexte(), std::vector<std::string>{"Die Datei kann nicht gelesen werden! "});
+    EXPECT_EQ(t.s().dateianzahl, 0);
+}
+
+} // namespace
+} // namespace quentor::test
