@@ -2,5 +2,5 @@
 # shellcheck disable=SC2034
 BAU_PAKETE=(cmake g++ make pkg-config libgtest-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins
             fonts-liberation)
-START_PAKETE=(xvfb xauth x11-apps)
+START_PAKETE=(xvfb xauth x11-utils imagemagick)
 BENCH_PAKETE=(libbenchmark-dev)

@@ -1,0 +1,89 @@
+#pragma once
+// Form1, the program's one window.
+//
+// A click on "Wurf" reaches okwurf_Click(), which runs one spin of the core (Spieltisch::wurf).
+// The core writes its display fields through Anzeige::setzeText() into the controls of the same
+// names (writing `zahl` raises zahl_Change(), which turns its text black and enables "Wurf"),
+// has `laufnummer`, `zahl` and `Label3` repainted at once through neuZeichnen() so that a whole
+// rotation can be followed while it runs, and recolours its table model, which the grid
+// `tabelle` shows. The window decides nothing: each event asks its question, if one is due, and
+// calls one operation of the core.
+
+#include "kaesten.h"
+#include "schnittstellen.h"
+#include "spieltisch.h"
+#include "tabellenansicht.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quentor {
+
+class Form1 : public QWidget, private Anzeige, private Optionsfelder, private Meldungen {
+    Q_OBJECT
+
+  public:
+    // `zufall` draws the random spins; without one the window seeds its own from the clock.
+    explicit Form1(std::unique_ptr<Zufallsquelle> zufall = nullptr, QWidget* eltern = nullptr);
+    ~Form1() override;
+
+    // The questions, messages and the file dialog; tests replace them to answer them.
+    Kaesten& kaesten() { return kaesten_; }
+    const Spieltisch& spieltisch() const { return tisch_; }
+
+  private:
+    void Form_Load();
+    void okwurf_Click();
+    void okstep_Click();
+    void okneu_Click();
+    void okende_Click();
+    void okdatei_Click();
+    void Check1_Click(int index);
+    void zahl_Change();
+
+    void erzeugeSteuerelemente();
+    void verbindeEreignisse();
+    void tabelleZeigen();
+    bool frage(std::string_view titel, std::string_view text);
+    QWidget* anzeigeelement(Feld feld) const;
+    template <class T> T* element(const char* name) const;
+
+    void setzeText(Feld feld, std::string_view text) override;
+    std::string text(Feld feld) const override;
+    void neuZeichnen(Feld feld) override;
+    int haken(int index) const override;
+    void warnung(std::string_view titel, std::string_view text) override;
+
+    std::unique_ptr<Zufallsquelle> zufall_;
+    Kaesten kaesten_;
+    Dateiauswahl Dialog1;
+    Spieltisch tisch_;
+    Tabellenmodell modell_;
+
+    // The controls; the window owns them as their parent.
+    Tabellenansicht* tabelle = nullptr;
+    QLineEdit* zahl = nullptr;
+    QLineEdit* laufnummer = nullptr;
+    QLineEdit* Textanzahl = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label23 = nullptr;
+    std::array<QCheckBox*, 2> Check1{};
+    QPushButton* okwurf = nullptr;
+    QPushButton* okstep = nullptr;
+    QPushButton* okneu = nullptr;
+    QPushButton* okende = nullptr;
+    QPushButton* okdatei = nullptr;
+};
+
+} // namespace quentor

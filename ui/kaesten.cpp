@@ -1,0 +1,67 @@
+#include "kaesten.h"
+
+#include "steuerelemente.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace quentor {
+
+bool zeigeFrage(QWidget* eltern, const QString& titel, const QString& text) {
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::Yes | QMessageBox::No, eltern);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void zeigeWarnung(QWidget* eltern, const QString& titel, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Ok, eltern);
+    box.exec();
+}
+
+std::optional<QString> zeigeDateidialog(QWidget* eltern, const QString& titel,
+                                        const QString& filter, const QString& vorgabe) {
+    QFileDialog dialog(eltern, titel, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!vorgabe.isEmpty()) {
+        dialog.selectFile(vorgabe);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString qtFilter(std::string_view filter) {
+    const QStringList teile = qtext(filter).split(QLatin1Char('|'));
+    QStringList eintraege;
+    for (qsizetype i = 0; i + 1 < teile.size(); i += 2) {
+        QStringList muster = teile[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& m : muster) {
+            m = m.trimmed();
+        }
+        const QString klammer = QLatin1Char('(') + muster.join(QLatin1Char(' ')) + QLatin1Char(')');
+        const QString& beschreibung = teile[i];
+        if (beschreibung.endsWith(klammer)) {
+            eintraege << beschreibung;
+        } else if (beschreibung.isEmpty()) {
+            eintraege << klammer;
+        } else {
+            eintraege << beschreibung + QLatin1Char(' ') + klammer;
+        }
+    }
+    return eintraege.join(QStringLiteral(";;"));
+}
+
+std::string Dateiauswahl::oeffnen(std::string_view titel, std::string_view filter) {
+    const auto wahl = kaesten_.datei(&eltern_, qtext(titel), qtFilter(filter), dateiname_);
+    if (wahl && !wahl->isEmpty()) {
+        dateiname_ = *wahl;
+    }
+    return QFile::encodeName(dateiname_).toStdString();
+}
+
+} // namespace quentor

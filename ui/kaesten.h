@@ -1,0 +1,56 @@
+#pragma once
+// The window's modal boxes and its file dialog `Dialog1`. Each box is a replaceable function so
+// that tests can answer it without blocking; the defaults show Qt's real boxes.
+
+#include "schnittstellen.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace quentor {
+
+// A question with a question icon and the buttons Yes and No; Yes is the default (Enter) and
+// Escape answers No. True only for Yes.
+bool zeigeFrage(QWidget* eltern, const QString& titel, const QString& text);
+// A message with a warning icon and an OK button; returns once it is closed.
+void zeigeWarnung(QWidget* eltern, const QString& titel, const QString& text);
+// The file-open dialog with a title and a Qt name filter, opened on `vorgabe` when it is not
+// empty. The chosen file's full path, or nothing when cancelled.
+std::optional<QString> zeigeDateidialog(QWidget* eltern, const QString& titel,
+                                        const QString& filter, const QString& vorgabe);
+
+struct Kaesten {
+    std::function<bool(QWidget*, const QString&, const QString&)> frage = zeigeFrage;
+    std::function<void(QWidget*, const QString&, const QString&)> warnung = zeigeWarnung;
+    std::function<std::optional<QString>(QWidget*, const QString&, const QString&, const QString&)>
+        datei = zeigeDateidialog;
+};
+
+// A filter of "description|pattern" pairs ("Dateien (*.txt)|*.txt") in Qt's form, one entry per
+// pair joined by ";;" ("Dateien (*.txt)"). A description that does not end in its patterns in
+// parentheses gets them appended; several patterns ("*.a;*.b") are separated by blanks.
+QString qtFilter(std::string_view filter);
+
+// The file dialog as the core sees it. It keeps the file name it reported last: the next time
+// it opens on that file, and when the user cancels it reports that name again (empty while no
+// file was ever chosen).
+class Dateiauswahl : public Dateidialog {
+  public:
+    Dateiauswahl(QWidget& eltern, Kaesten& kaesten) : eltern_(eltern), kaesten_(kaesten) {}
+
+    std::string oeffnen(std::string_view titel, std::string_view filter) override;
+    const QString& dateiname() const { return dateiname_; }
+
+  private:
+    QWidget& eltern_;
+    Kaesten& kaesten_;
+    QString dateiname_;
+};
+
+} // namespace quentor

@@ -1,0 +1,10 @@
+#include "form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    quentor::Form1 form;
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,135 @@
+#include "tabellenansicht.h"
+
+#include "steuerelemente.h"
+
+#include <QBrush>
+#include <QHeaderView>
+#include <QPalette>
+#include <QStyledItemDelegate>
+
+namespace quentor {
+
+namespace {
+
+// Paints a cell in its own colour and leaves its right and bottom pixel to the black of the
+// grid: those are the lines between the cells. No focus rectangle or highlight covers a colour.
+class Zellenmaler : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* maler, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem zelle(option);
+        zelle.rect.adjust(0, 0, -1, -1);
+        zelle.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected | QStyle::State_MouseOver);
+        QStyledItemDelegate::paint(maler, zelle, index);
+    }
+};
+
+QString zustand(Farbe farbe) {
+    if (farbe == farbegekommen) {
+        return QStringLiteral("gekommen");
+    }
+    if (farbe == farbeaktuell) {
+        return QStringLiteral("aktuell");
+    }
+    return {};
+}
+
+} // namespace
+
+QColor qfarbe(Farbe farbe) {
+    return {static_cast<int>(farbe & 0xFFU), static_cast<int>((farbe >> 8U) & 0xFFU),
+            static_cast<int>((farbe >> 16U) & 0xFFU)};
+}
+
+Tabellenmodell::Tabellenmodell(const Tabelle& tabelle, QObject* eltern)
+    : QAbstractTableModel(eltern), tabelle_(tabelle) {}
+
+int Tabellenmodell::rowCount(const QModelIndex& oben) const {
+    return oben.isValid() ? 0 : zeilenanzahl;
+}
+
+int Tabellenmodell::columnCount(const QModelIndex& oben) const {
+    return oben.isValid() ? 0 : spaltenanzahl;
+}
+
+QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return {};
+    }
+    const Zelle& zelle = tabelle_.zelle(index.row(), index.column());
+    switch (rolle) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return QString::fromStdString(zelle.text);
+    case Qt::BackgroundRole:
+        return QBrush(qfarbe(zelle.farbe));
+    case Qt::TextAlignmentRole:
+        return zelle.zentriert ? static_cast<int>(Qt::AlignCenter)
+                               : static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::AccessibleDescriptionRole:
+        return zustand(zelle.farbe);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags Tabellenmodell::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemNeverHasChildren : Qt::NoItemFlags;
+}
+
+void Tabellenmodell::aktualisiere() {
+    emit dataChanged(index(0, 0), index(zeilenanzahl - 1, spaltenanzahl - 1));
+}
+
+int spaltenbreitePixel(int twips) {
+    return twips / twipsJePixel;
+}
+
+std::array<int, zeilenanzahl> zeilenhoehenPixel(const Tabelle& tabelle) {
+    const auto naechstesPixel = [](int twips) { return (twips + twipsJePixel / 2) / twipsJePixel; };
+    std::array<int, zeilenanzahl> hoehen{};
+    int kante = 0;
+    for (int zeile = 0; zeile < zeilenanzahl; ++zeile) {
+        const int naechste = kante + tabelle.zeilenhoehe(zeile);
+        hoehen[static_cast<std::size_t>(zeile)] = naechstesPixel(naechste) - naechstesPixel(kante);
+        kante = naechste;
+    }
+    return hoehen;
+}
+
+Tabellenansicht::Tabellenansicht(QWidget* eltern) : QTableView(eltern) {
+    for (QHeaderView* kopf : {horizontalHeader(), verticalHeader()}) {
+        kopf->hide();
+        kopf->setMinimumSectionSize(1);
+        kopf->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setShowGrid(false); // the cell painter leaves the lines
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab moves on to the next control
+    setAutoScroll(false);
+    setWordWrap(false);
+    setItemDelegate(new Zellenmaler(this));
+
+    QPalette farben = palette();
+    farben.setColor(QPalette::Base, Qt::black); // where no cell covers the control
+    farben.setColor(QPalette::Text, QColor(0, 64, 0));
+    setPalette(farben);
+}
+
+void Tabellenansicht::uebernimmMasse(const Tabelle& tabelle) {
+    for (int spalte = 0; spalte < spaltenanzahl; ++spalte) {
+        setColumnWidth(spalte, spaltenbreitePixel(tabelle.spaltenbreite(spalte)));
+    }
+    const auto hoehen = zeilenhoehenPixel(tabelle);
+    for (int zeile = 0; zeile < zeilenanzahl; ++zeile) {
+        setRowHeight(zeile, hoehen[static_cast<std::size_t>(zeile)]);
+    }
+}
+
+} // namespace quentor
