@@ -67,8 +67,11 @@ void Zahlleser::nimm(char c) {
 }
 
 double Zahlleser::wert() const {
+    if (!ziffernGesehen_) {
+        return 0.0;
+    }
     double betrag = 0.0;
-    if (!ziffernGesehen_ || ziffern_.empty() || exponent_ < kleinerAlsDouble) {
+    if (ziffern_.empty() || exponent_ < kleinerAlsDouble) {
         betrag = 0.0;
     } else if (exponent_ > groesserAlsDouble) {
         betrag = std::numeric_limits<double>::infinity();

@@ -11,7 +11,7 @@
 namespace quentor {
 
 namespace {
-constexpr std::size_t puffergroesse = 64 * 1024;
+constexpr std::size_t puffergroesse = std::size_t{64} * 1024;
 }
 
 bool Bytequelle::nachfuellen() {

@@ -4,3 +4,5 @@ BAU_PAKETE=(cmake g++ make pkg-config libgtest-dev nlohmann-json3-dev qt6-base-d
             fonts-liberation)
 START_PAKETE=(xvfb xauth x11-utils imagemagick)
 BENCH_PAKETE=(libbenchmark-dev)
+FUZZ_PAKETE=(clang libclang-rt-14-dev)
+PRUEF_PAKETE=(clang-tidy cppcheck)

@@ -28,7 +28,7 @@ class Laden : public ::testing::Test {
     void TearDown() override { fs::remove_all(ordner_); }
 
     fs::path schreibe(const std::string& name, const std::string& inhalt) {
-        const fs::path pfad = ordner_ / name;
+        fs::path pfad = ordner_ / name;
         std::ofstream(pfad, std::ios::binary) << inhalt;
         return pfad;
     }

@@ -49,8 +49,8 @@ TEST(Skript, ZustandHatGenauDieSchluesselInDieserReihenfolge) {
     EXPECT_EQ(objekt["fenster"].size(), 221U);
     EXPECT_EQ(objekt["farben"].size(), 13U);
     EXPECT_EQ(objekt["farben"][0].size(), 3U);
-    EXPECT_EQ(objekt["texte"][0], json({"", "0", ""}));
-    EXPECT_EQ(objekt["haken"], json({0, 0}));
+    EXPECT_EQ(objekt["texte"][0], nlohmann::ordered_json({"", "0", ""}));
+    EXPECT_EQ(objekt["haken"], nlohmann::ordered_json({0, 0}));
     const std::string ausgabe = aus.str();
     EXPECT_EQ(ausgabe.back(), '\n');
     EXPECT_EQ(std::count(ausgabe.begin(), ausgabe.end(), '\n'), 1);

@@ -1,0 +1,116 @@
+// A session driven by arbitrary bytes: each byte picks an operation (spins with given random
+// values, number box texts, option clicks, resets, whole rotations, loads of small in-memory
+// permanence files), and the session's invariants are checked after every one.
+
+#include "invarianten.h"
+#include "laden.h"
+#include "speicherfenster.h"
+#include "spieltisch.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace quentor;
+
+class Bytes {
+  public:
+    Bytes(const std::uint8_t* daten, std::size_t groesse) : daten_(daten), rest_(groesse) {}
+    bool leer() const { return rest_ == 0; }
+    std::uint8_t eins() {
+        if (rest_ == 0) {
+            return 0;
+        }
+        --rest_;
+        return *daten_++;
+    }
+    std::string_view stueck(std::size_t hoechstens) {
+        const std::size_t n = std::min<std::size_t>(eins() % (hoechstens + 1), rest_);
+        const std::string_view s(reinterpret_cast<const char*>(daten_), n);
+        daten_ += n;
+        rest_ -= n;
+        return s;
+    }
+
+  private:
+    const std::uint8_t* daten_;
+    std::size_t rest_;
+};
+
+void ladeAusSpeicher(Spieltisch& tisch, Speicherfenster& fenster, std::string_view inhalt) {
+    static const int fd = ::memfd_create("sitzung.txt", 0);
+    if (fd < 0 || ::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 ||
+        ::write(fd, inhalt.data(), inhalt.size()) != static_cast<ssize_t>(inhalt.size())) {
+        std::abort();
+    }
+    fenster.waehle("/proc/self/fd/" + std::to_string(fd));
+    laden(tisch.sitzung(), fenster, fenster, fenster);
+}
+
+// Returns true when the operation spun and recorded at least one number.
+bool fuehreAus(Bytes& b, Spieltisch& tisch, Speicherfenster& fenster, Vorgabezufall& zufall) {
+    const int vorher = tisch.sitzung().wurfzaehler;
+    switch (b.eins() % 9) {
+    case 0:
+    case 1:
+        zufall.vorgeben({static_cast<float>(b.eins()) / 256.0F});
+        tisch.wurf();
+        break;
+    case 2:
+        fenster.setzeText(Feld::zahl, b.stueck(12));
+        break;
+    case 3: {
+        const int index = b.eins() % 2;
+        fenster.setzeHaken(index, 1 - fenster.haken(index));
+        tisch.optionen();
+        break;
+    }
+    case 4:
+        tisch.neustart();
+        break;
+    case 5:
+        tisch.ganzerotation();
+        break;
+    case 6: {
+        std::string inhalt = "Spielbank\na\nb\nc\n";
+        inhalt += b.stueck(64);
+        ladeAusSpeicher(tisch, fenster, inhalt);
+        break;
+    }
+    case 7:
+        ladeAusSpeicher(tisch, fenster, b.stueck(32));
+        break;
+    default:
+        for (int i = b.eins() % 64; i >= 0; --i) {
+            tisch.wurf();
+        }
+        break;
+    }
+    return tisch.sitzung().wurfzaehler > vorher;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+    Speicherfenster fenster;
+    Vorgabezufall zufall;
+    Spieltisch tisch(fenster, fenster, fenster, zufall);
+    tisch.start();
+    Bytes bytes(daten, groesse);
+    while (!bytes.leer()) {
+        const bool aufgenommen = fuehreAus(bytes, tisch, fenster, zufall);
+        const std::string fehler = pruefeInvarianten(tisch, fenster, fenster, aufgenommen);
+        if (!fehler.empty()) {
+            std::fprintf(stderr, "invariant broken: %s\n", fehler.c_str());
+            std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number of seconds
+# (default 60), starting from the seed corpora in fuzz/korpus/. Findings are written to
+# build-fuzz/funde/ and make the script fail.
+# Usage: bash scripts/fuzz.sh [seconds]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/pakete.sh
+bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${FUZZ_PAKETE[@]}"
+
+sekunden=${1:-60}
+bau=build-fuzz
+cmake -S . -B "$bau" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DQUENTOR_FUZZ=ON -DQUENTOR_UI=OFF -DQUENTOR_TESTS=OFF >/dev/null
+cmake --build "$bau" -j "$(nproc)" --target fuzz_permanenz fuzz_zahlwert fuzz_sitzung >/dev/null
+
+mkdir -p "$bau/funde"
+for ziel in permanenz zahlwert sitzung; do
+    korpus="$bau/korpus/$ziel"
+    mkdir -p "$korpus"
+    echo "== fuzz_$ziel: $sekunden s"
+    "$bau/fuzz/fuzz_$ziel" -max_total_time="$sekunden" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+        -print_final_stats=1 -artifact_prefix="$bau/funde/$ziel-" "$korpus" "fuzz/korpus/$ziel" \
+        2>&1 | grep -E "DONE|stat::number_of_executed_units|stat::average_exec_per_sec|ERROR|SUMMARY|invariant" || true
+done
+if compgen -G "$bau/funde/*" >/dev/null; then
+    echo "Fuzzing fand Fehler:"; ls "$bau/funde"
+    exit 1
+fi
+echo "Fuzzing ohne Befund."

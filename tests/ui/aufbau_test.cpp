@@ -1,0 +1,233 @@
+// Every control of the window as the user finds it after the start: place, size, caption,
+// colours, font, alignment, tooltip, state; then the window itself, the focus and its order.
+
+#include "fenster.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace quentor::uitest {
+namespace {
+
+const QColor grau224(224, 224, 224);
+const QColor grau220(220, 220, 220);
+const QColor grau128(128, 128, 128);
+const QColor grau64(64, 64, 64);
+const QColor gruen128(0, 128, 0);
+const QColor hellgruen(128, 255, 128);
+const QColor knopfgruen(102, 153, 102);
+const QColor knopfgrau(192, 192, 192);
+constexpr Qt::Alignment links = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment mitte = Qt::AlignCenter;
+
+struct Soll {
+    const char* name;
+    const char* klasse;
+    QRect ort; // pixels in the client area
+    const char* text;
+    std::optional<QColor> hintergrund; // as painted
+    std::optional<QColor> textfarbe;   // none: the system's
+    double punkte;
+    bool fett;
+    Qt::Alignment ausrichtung;
+    const char* tooltip = "";
+    const char* rolle = ""; // accessible name, when it is not the text
+    bool rahmen = false;
+};
+
+const char* const frei = " Zeigt die aktuelle Anzahl der nichtgekommenen Zahlen innerhalb der "
+                         "eingestellten Rotation an ";
+
+// clang-format off
+const Soll steuerelemente[] = {
+    {"Label25", "QLabel", {88, 16, 27, 17}, "Frei:", grau224, grau64, 9, true, links, frei},
+    {"Label23", "QLabel", {124, 15, 25, 15}, "", grau220, gruen128, 12, true, links, "", "Anzahl freier Zahlen"},
+    {"Label7", "QLabel", {176, 16, 241, 17}, "", grau224, grau128, 8.25, false, links, "", "Pfad der geladenen Datei"},
+    {"tabelle", "QTableView", {48, 40, 159, 430}, "", std::nullopt, QColor(0, 64, 0), 9.75, true, {}, "", "Roulettetisch"},
+    {"Label9", "QLabel", {72, 480, 43, 17}, "Belegt:", grau224, grau64, 9, true, links},
+    {"Label8", "QLabel", {126, 478, 25, 15}, "", grau220, gruen128, 12, true, links, "", "Anzahl belegter Zahlen"},
+    {"Label5", "QLabel", {264, 48, 33, 17}, "LFN", grau220, grau128, 9, true, links},
+    {"Label6", "QLabel", {330, 48, 33, 17}, "MAX.", grau220, grau128, 9, true, links},
+    {"laufnummer", "QLineEdit", {248, 64, 57, 27}, "", hellgruen, std::nullopt, 12, true, mitte, "", "Laufnummer (Anzahl der Würfe)"},
+    {"Textanzahl", "QLineEdit", {320, 64, 49, 25}, "", grau224, std::nullopt, 9.75, true, mitte, "", "Anzahl der Werte aus der Datei"},
+    {"Label22", "QLabel", {264, 104, 33, 17}, "ZAHL", grau220, grau128, 8.25, true, links},
+    {"zahl", "QLineEdit", {248, 120, 57, 26}, "", hellgruen, std::nullopt, 12, true, mitte, "", "Aktuelle Zahl"},
+    {"Label4", "QLabel", {256, 158, 41, 17}, "ROTAT", grau220, grau128, 8.25, true, links},
+    {"Label3", "QLabel", {240, 176, 73, 25}, "", grau224, QColor(0, 0, 192), 9.75, true, mitte, "", "Rotation und Position", true},
+    {"Check1(0)", "QCheckBox", {248, 256, 17, 17}, "", std::nullopt, std::nullopt, 9, true, {}, "", "36 Zahlen (ohne Zero)"},
+    {"Label1", "QLabel", {272, 256, 137, 17}, "36 Zahlen (ohne Zero)", grau224, std::nullopt, 9, false, links},
+    {"Check1(1)", "QCheckBox", {248, 272, 17, 17}, "", std::nullopt, std::nullopt, 9, true, {}, "", "löschen nach Rotation"},
+    {"Label2", "QLabel", {272, 272, 129, 17}, "löschen nach Rotation", grau224, std::nullopt, 9, false, links},
+    {"okwurf", "QPushButton", {224, 336, 60, 36}, "Wurf", knopfgruen, std::nullopt, 9.75, true, {}},
+    {"okstep", "QPushButton", {296, 336, 60, 36}, "Rotat", knopfgruen, std::nullopt, 9.75, true, {}, "1 komplette Rotation"},
+    {"okdatei", "QPushButton", {296, 400, 57, 25}, "Datei", knopfgrau, std::nullopt, 9, true, {}},
+    {"okneu", "QPushButton", {224, 440, 60, 25}, "Neu", knopfgrau, std::nullopt, 9.75, true, {}, "Reset und Neuanfang"},
+    {"okende", "QPushButton", {296, 440, 60, 25}, "Ende", knopfgrau, std::nullopt, 9.75, true, {}},
+};
+// clang-format on
+
+// A pixel of the control's own surface, away from its text and frame.
+QPoint flaechenpunkt(const Soll& s) {
+    const QRect& r = s.ort;
+    if (std::string_view(s.klasse) == "QPushButton") {
+        return {r.left() + 6, r.center().y()};
+    }
+    if (std::string_view(s.klasse) == "QLineEdit") {
+        return r.center();
+    }
+    return {r.right() - 2, r.bottom() - 2};
+}
+
+class Steuerelemente : public testing::TestWithParam<Soll> {
+  protected:
+    static void SetUpTestSuite() {
+        fenster = std::make_unique<Fenster>();
+        fenster->zeige();
+        bild = fenster->form.grab().toImage();
+    }
+    static void TearDownTestSuite() { fenster.reset(); }
+
+    static std::unique_ptr<Fenster> fenster;
+    static QImage bild;
+};
+
+std::unique_ptr<Fenster> Steuerelemente::fenster;
+QImage Steuerelemente::bild;
+
+TEST_P(Steuerelemente, WieBeimStart) {
+    const Soll& s = GetParam();
+    QWidget* w = fenster->element(s.name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->inherits(s.klasse)) << w->metaObject()->className();
+    EXPECT_EQ(w->geometry(), s.ort);
+    EXPECT_EQ(fenster->text(s.name), QString::fromUtf8(s.text));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->isEnabled());
+
+    if (s.hintergrund) {
+        EXPECT_EQ(bild.pixelColor(flaechenpunkt(s)), *s.hintergrund);
+    }
+    const QPalette::ColorRole schriftrolle =
+        qobject_cast<QLabel*>(w) != nullptr ? QPalette::WindowText : QPalette::Text;
+    EXPECT_EQ(w->palette().color(schriftrolle),
+              s.textfarbe.value_or(QApplication::palette(w).color(schriftrolle)));
+
+    const QFont font = w->font();
+    EXPECT_EQ(font.family(), QStringLiteral("Arial"));
+    EXPECT_DOUBLE_EQ(font.pointSizeF(), s.punkte);
+    EXPECT_EQ(font.bold(), s.fett);
+    EXPECT_FALSE(font.italic() || font.underline() || font.strikeOut());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        EXPECT_EQ(label->alignment(), s.ausrichtung);
+        for (const QPoint ecke : {s.ort.topLeft(), s.ort.bottomRight()}) {
+            EXPECT_EQ(bild.pixelColor(ecke) == QColor(Qt::black), s.rahmen);
+        }
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
+        EXPECT_EQ(box->alignment(), s.ausrichtung);
+    }
+    if (auto* knopf = qobject_cast<QPushButton*>(w)) {
+        EXPECT_FALSE(knopf->isDefault() || knopf->autoDefault());
+    }
+    if (auto* haken = qobject_cast<QCheckBox*>(w)) {
+        EXPECT_FALSE(haken->isChecked());
+    }
+
+    EXPECT_EQ(w->toolTip(), QString::fromUtf8(s.tooltip));
+    const QString rolle = QString::fromUtf8(*s.rolle != '\0' ? s.rolle : s.text);
+    EXPECT_EQ(w->accessibleName(), rolle);
+    EXPECT_FALSE(rolle.isEmpty());
+}
+
+TEST_P(Steuerelemente, TooltipBeimZeigen) {
+    const Soll& s = GetParam();
+    QWidget* w = fenster->element(s.name);
+    ASSERT_NE(w, nullptr);
+    QToolTip::hideText();
+    const QPoint punkt = w->rect().center();
+    QHelpEvent hilfe(QEvent::ToolTip, punkt, w->mapToGlobal(punkt));
+    QApplication::sendEvent(w, &hilfe);
+    const QString erwartet = QString::fromUtf8(s.tooltip);
+    EXPECT_EQ(QToolTip::isVisible(), !erwartet.isEmpty());
+    if (!erwartet.isEmpty()) {
+        EXPECT_EQ(QToolTip::text(), erwartet);
+    }
+    QToolTip::hideText();
+}
+
+std::string testname(const testing::TestParamInfo<Soll>& info) {
+    std::string name = info.param.name;
+    for (char& c : name) {
+        c = std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+    }
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Fenster, Steuerelemente, testing::ValuesIn(steuerelemente), testname);
+
+TEST(Fenster, TitelGroesseHintergrundSchrift) {
+    Fenster f;
+    f.zeige();
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Tool / Quentor / V.2012.1"));
+    EXPECT_EQ(f.form.size(), QSize(424, 535));
+    EXPECT_EQ(f.form.minimumSize(), f.form.maximumSize()) << "the client area is fixed";
+    EXPECT_EQ(f.form.grab().toImage().pixelColor(2, 2), grau224);
+    EXPECT_EQ(f.form.font().family(), QStringLiteral("Arial"));
+    EXPECT_DOUBLE_EQ(f.form.font().pointSizeF(), 9.0);
+    EXPECT_TRUE(f.form.font().bold());
+    EXPECT_EQ(f.form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
+              qsizetype{23});
+}
+
+// Arial is asked for; fonts-liberation answers with Liberation Sans, which has Arial's metrics.
+// 9.75 and 8.25 points are 13 and 11 pixels.
+TEST(Fenster, ArialMitGenauenGroessen) {
+    Fenster f;
+    const QFontInfo tabelle(f.element("tabelle")->font());
+    EXPECT_TRUE(tabelle.family() == QStringLiteral("Arial") ||
+                tabelle.family() == QStringLiteral("Liberation Sans"))
+        << tabelle.family().toStdString();
+    EXPECT_EQ(tabelle.pixelSize(), 13);
+    EXPECT_EQ(QFontInfo(f.element("Label22")->font()).pixelSize(), 11);
+    EXPECT_EQ(QFontInfo(f.element("zahl")->font()).pixelSize(), 16);
+}
+
+TEST(Fenster, FokusBeginntBeiDerTabelleUndFolgtDerTabulatorfolge) {
+    Fenster f;
+    f.zeige();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("tabelle"));
+
+    QStringList folge;
+    for (int i = 0; i < 11; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        folge << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(folge, QStringList({"okwurf", "laufnummer", "zahl", "okneu", "okende", "okstep",
+                                  "Check1(0)", "Check1(1)", "okdatei", "Textanzahl", "tabelle"}));
+}
+
+TEST(Fenster, BeschriftungenNehmenKeinenFokus) {
+    Fenster f;
+    for (QLabel* label : f.form.findChildren<QLabel*>()) {
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
+    }
+}
+
+} // namespace
+} // namespace quentor::uitest

@@ -1,0 +1,163 @@
+// "Datei": a permanence file chosen in the file dialog, loaded and replayed; a rejected file and
+// its message; a cancelled dialog; and Qt's real dialog and message box answered by the test.
+
+#include "fenster.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace quentor::uitest {
+namespace {
+
+const QByteArray permanenz = "Spielbank Musterstadt\nTisch 3\n05.12.2026\nKopf\n5\n-----\n17\n"
+                             "=====\n8\n";
+
+const Sitzung& sitzung(const Fenster& f) { return f.form.spieltisch().sitzung(); }
+
+class Datei : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(ordner.isValid());
+        pfad = schreibeDatei(ordner, "tisch.txt", permanenz);
+        f.zeige();
+    }
+    QTemporaryDir ordner;
+    QString pfad;
+    Fenster f;
+};
+
+TEST_F(Datei, WerteWerdenGeladenUndNacheinanderGespielt) {
+    f.dateiwahl.push_back(pfad);
+    f.klicke("okdatei");
+
+    ASSERT_EQ(f.kaesten.size(), 1U);
+    EXPECT_EQ(f.kaesten[0].art, Kasten::Art::datei);
+    EXPECT_EQ(f.kaesten[0].titel, "Datei Öffnen");
+    EXPECT_EQ(f.kaesten[0].text, "Dateien (*.txt)");
+    EXPECT_EQ(f.vorgaben[0], "");
+    EXPECT_EQ(f.text("Label7"), pfad);
+    EXPECT_EQ(f.text("Textanzahl"), "2");
+
+    f.klicke("okwurf");
+    EXPECT_EQ(f.text("zahl"), "5");
+    f.klicke("okwurf");
+    EXPECT_EQ(f.text("zahl"), "17");
+    f.klicke("okwurf"); // the values are used up: nothing changes
+    EXPECT_EQ(f.text("zahl"), "17");
+    EXPECT_EQ(f.text("laufnummer"), "2");
+}
+
+// The dialog opens on the file chosen last and reports it again when cancelled: that file is
+// loaded once more.
+TEST_F(Datei, AbbruchMeldetDieZuletztGewaehlteDateiErneut) {
+    f.dateiwahl.push_back(pfad);
+    f.klicke("okdatei");
+    f.klicke("okwurf");
+    f.klicke("okdatei");
+
+    ASSERT_EQ(f.vorgaben.size(), 2U);
+    EXPECT_EQ(f.vorgaben[1], pfad);
+    EXPECT_EQ(sitzung(f).dateimodus, 1);
+    EXPECT_EQ(sitzung(f).dateianzahl, 2);
+    EXPECT_EQ(f.text("Textanzahl"), "2");
+    f.klicke("okwurf");
+    EXPECT_EQ(f.text("zahl"), "17");
+}
+
+TEST_F(Datei, AbbruchOhneFruehereDateiSpieltZufaellig) {
+    f.klicke("okdatei");
+    EXPECT_EQ(sitzung(f).dateimodus, 0);
+    EXPECT_EQ(f.text("Label7"), "");
+    EXPECT_EQ(f.kaesten.size(), 1U) << "no message";
+    f.klicke("okwurf");
+    EXPECT_EQ(f.text("laufnummer"), "1");
+}
+
+TEST_F(Datei, UngueltigesFormatWirdGemeldet) {
+    f.dateiwahl.push_back(schreibeDatei(ordner, "falsch.txt", "kein Format\n1\n2\n3\n4\n"));
+    f.klicke("okdatei");
+
+    ASSERT_EQ(f.kaesten.size(), 2U);
+    EXPECT_EQ(f.kaesten[1].art, Kasten::Art::warnung);
+    EXPECT_EQ(f.kaesten[1].titel, " Fehler! ");
+    EXPECT_EQ(f.kaesten[1].text, "Diese Datei hat ein ungültiges Datenformat! ");
+    EXPECT_EQ(f.text("Textanzahl"), "");
+    EXPECT_TRUE(f.text("Label7").endsWith("falsch.txt"));
+    f.klicke("okwurf"); // file mode with no values: spins do nothing
+    EXPECT_EQ(f.text("laufnummer"), "");
+}
+
+TEST_F(Datei, LangerPfadWirdAbgeschnittenNichtVergroessert) {
+    const QString tief = QStringLiteral("ein_recht_langer_ordnername_fuer_den_test/").repeated(4);
+    ASSERT_TRUE(QDir(ordner.path()).mkpath(tief));
+    const QString lang = schreibeDatei(ordner, tief + "tisch.txt", permanenz);
+    f.dateiwahl.push_back(lang);
+    f.klicke("okdatei");
+
+    auto* label = f.element<QLabel>("Label7");
+    EXPECT_EQ(label->text(), lang);
+    EXPECT_GT(label->fontMetrics().horizontalAdvance(lang), label->width());
+    EXPECT_EQ(label->geometry(), QRect(176, 16, 241, 17));
+}
+
+TEST_F(Datei, EchterDialogWirdVomTestBeantwortet) {
+    f.echteKaesten();
+    QString titel;
+    QStringList filter;
+    beantworteNaechstenKasten([&](QWidget* kasten) {
+        auto* dialog = qobject_cast<QFileDialog*>(kasten);
+        ASSERT_NE(dialog, nullptr);
+        titel = dialog->windowTitle();
+        filter = dialog->nameFilters();
+        dialog->selectFile(pfad);
+        dialog->accept();
+    });
+    f.klicke("okdatei");
+    EXPECT_EQ(titel, "Datei Öffnen");
+    EXPECT_EQ(filter, QStringList{"Dateien (*.txt)"});
+    EXPECT_EQ(f.text("Label7"), pfad);
+    EXPECT_EQ(f.text("Textanzahl"), "2");
+
+    QStringList vorgewaehlt;
+    beantworteNaechstenKasten([&](QWidget* kasten) {
+        auto* dialog = qobject_cast<QFileDialog*>(kasten);
+        ASSERT_NE(dialog, nullptr);
+        vorgewaehlt = dialog->selectedFiles();
+        dialog->reject();
+    });
+    f.klicke("okdatei");
+    EXPECT_EQ(vorgewaehlt, QStringList{pfad});
+    EXPECT_EQ(sitzung(f).dateianzahl, 2);
+}
+
+TEST_F(Datei, EchteMeldungMitWarnsymbol) {
+    f.form.kaesten().warnung = zeigeWarnung;
+    f.dateiwahl.push_back(schreibeDatei(ordner, "falsch.txt", "spielbank\n1\n2\n3\n4\n"));
+    QString titel;
+    QString text;
+    QMessageBox::Icon symbol = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons knoepfe;
+    beantworteNaechstenKasten([&](QWidget* kasten) {
+        auto* box = qobject_cast<QMessageBox*>(kasten);
+        ASSERT_NE(box, nullptr);
+        titel = box->windowTitle();
+        text = box->text();
+        symbol = box->icon();
+        knoepfe = box->standardButtons();
+        drueckeTaste(box, Qt::Key_Return);
+    });
+    f.klicke("okdatei");
+    EXPECT_EQ(titel, " Fehler! ");
+    EXPECT_EQ(text, "Diese Datei hat ein ungültiges Datenformat! ");
+    EXPECT_EQ(symbol, QMessageBox::Warning);
+    EXPECT_EQ(knoepfe, QMessageBox::Ok);
+    EXPECT_EQ(f.text("Textanzahl"), "");
+}
+
+} // namespace
+} // namespace quentor::uitest

@@ -1,0 +1,77 @@
+#pragma once
+// The real window under test: spins of chosen numbers, every question, message and file dialog
+// answered by the test and recorded, controls found by their object names.
+
+#include "form1.h"
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QTemporaryDir;
+
+namespace quentor::uitest {
+
+// Draws the given numbers in turn, over and over.
+class Folge : public Zufallsquelle {
+  public:
+    explicit Folge(std::vector<int> zahlen) : zahlen_(std::move(zahlen)) {}
+    float naechste() override;
+
+  private:
+    std::vector<int> zahlen_;
+    std::size_t naechste_ = 0;
+};
+
+struct Kasten {
+    enum class Art { frage, warnung, datei };
+    Art art;
+    QString titel;
+    QString text; // the file dialog's filter
+};
+
+// 0, 1, ..., 36
+std::vector<int> alleZahlen();
+
+class Fenster {
+  public:
+    explicit Fenster(std::vector<int> zahlen = alleZahlen());
+    Fenster(const Fenster&) = delete;
+    Fenster& operator=(const Fenster&) = delete;
+
+    // Shows the window and waits until it is exposed and active.
+    void zeige();
+    // Back to Qt's real message boxes and file dialog.
+    void echteKaesten() { form.kaesten() = Kaesten{}; }
+
+    template <class T = QWidget> T* element(const char* name) const {
+        return form.findChild<T*>(QString::fromLatin1(name));
+    }
+    void klicke(const char* name) const;
+    // The text a text box, label or button shows.
+    QString text(const char* name) const;
+    QString zellentext(int zeile, int spalte) const;
+    QColor zellenfarbe(int zeile, int spalte) const;
+
+    Form1 form;
+    std::vector<Kasten> kaesten;                   // every box shown, in order
+    std::deque<bool> antworten;                    // next questions: true = Yes; none left: No
+    std::deque<std::optional<QString>> dateiwahl; // next file dialogs; none left: cancel
+    std::vector<QString> vorgaben;                 // the name each file dialog opened on
+};
+
+// Runs `antwort` on the next modal box once it is shown, from inside its event loop. A box still
+// open two seconds after the answer fails the test and is closed.
+void beantworteNaechstenKasten(std::function<void(QWidget*)> antwort);
+// Sends a key to the box's focus widget (the box itself when the focus is elsewhere).
+void drueckeTaste(QWidget* kasten, Qt::Key taste);
+
+// A file with the given contents in `ordner`; returns its full path.
+QString schreibeDatei(const QTemporaryDir& ordner, const QString& name, const QByteArray& inhalt);
+
+} // namespace quentor::uitest
