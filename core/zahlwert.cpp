@@ -76,11 +76,14 @@ double Zahlleser::wert() const {
     } else if (exponent_ > groesserAlsDouble) {
         betrag = std::numeric_limits<double>::infinity();
     } else {
-        std::string text = "0." + ziffern_;
+        std::string text;
+        text.reserve(ziffern_.size() + 16);
+        text.append("0.").append(ziffern_);
         if (restNichtNull_) {
             text.push_back('1'); // stands for the non-zero digits cut off; keeps the rounding
         }
-        text += "e" + std::to_string(exponent_);
+        text.push_back('e');
+        text.append(std::to_string(exponent_));
         const auto ergebnis = std::from_chars(text.data(), text.data() + text.size(), betrag);
         if (ergebnis.ec == std::errc::result_out_of_range) {
             betrag = exponent_ > 0 ? std::numeric_limits<double>::infinity() : 0.0;
