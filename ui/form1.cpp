@@ -5,7 +5,6 @@
 #include "texte.h"
 #include "zufall.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,11 +71,12 @@ void Form1::verbindeEreignisse() {
     connect(okneu, &QPushButton::clicked, this, &Form1::okneu_Click);
     connect(okende, &QPushButton::clicked, this, &Form1::okende_Click);
     connect(okdatei, &QPushButton::clicked, this, &Form1::okdatei_Click);
-    auto* gruppe = new QButtonGroup(this);
-    gruppe->setExclusive(false);
-    gruppe->addButton(Check1[0], 0);
-    gruppe->addButton(Check1[1], 1);
-    connect(gruppe, &QButtonGroup::idClicked, this, &Form1::Check1_Click);
+    // One click event for the indexed pair. (A QButtonGroup would make the two boxes a single
+    // tab stop.)
+    for (int index = 0; index < static_cast<int>(Check1.size()); ++index) {
+        connect(Check1[static_cast<std::size_t>(index)], &QCheckBox::clicked, this,
+                [this, index] { Check1_Click(index); });
+    }
     connect(zahl, &QLineEdit::textChanged, this, &Form1::zahl_Change);
 }
 
@@ -164,11 +164,16 @@ template <class T> T* Form1::element(const char* name) const {
 
 void Form1::setzeText(Feld feld, std::string_view text) {
     QWidget* ziel = anzeigeelement(feld);
+    const QString inhalt = qtext(text);
     if (auto* box = qobject_cast<QLineEdit*>(ziel)) {
-        box->setText(qtext(text));
-    } else {
-        qobject_cast<QLabel*>(ziel)->setText(qtext(text));
+        box->setText(inhalt);
+        return;
     }
+    // A label's accessible name is its role, and a named label reports no value: what it shows
+    // goes to its description.
+    auto* label = qobject_cast<QLabel*>(ziel);
+    label->setText(inhalt);
+    label->setAccessibleDescription(inhalt);
 }
 
 std::string Form1::text(Feld feld) const {

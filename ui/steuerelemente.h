@@ -1,7 +1,8 @@
 #pragma once
 // The controls of the window as data: name, kind, caption, place and size, colours, font,
 // alignment, tooltip and accessible name, in the order they are created. The layout is absolute
-// and never changes while the program runs.
+// and never changes while the program runs. Each control's object name is its name; the indexed
+// pair of option boxes `Check1` is "Check1(0)" and "Check1(1)".
 
 #include <QColor>
 #include <QFont>
