@@ -50,6 +50,10 @@ struct Soll {
     bool rahmen = false;
 };
 
+void PrintTo(const Soll& s, std::ostream* aus) {
+    *aus << s.name;
+}
+
 const char* const frei = " Zeigt die aktuelle Anzahl der nichtgekommenen Zahlen innerhalb der "
                          "eingestellten Rotation an ";
 
@@ -115,7 +119,9 @@ TEST_P(Steuerelemente, WieBeimStart) {
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->inherits(s.klasse)) << w->metaObject()->className();
     EXPECT_EQ(w->geometry(), s.ort);
-    EXPECT_EQ(fenster->text(s.name), QString::fromUtf8(s.text));
+    if (qobject_cast<QTableView*>(w) == nullptr) {
+        EXPECT_EQ(fenster->text(s.name), QString::fromUtf8(s.text));
+    }
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(w->isEnabled());
 
@@ -154,20 +160,25 @@ TEST_P(Steuerelemente, WieBeimStart) {
     EXPECT_FALSE(rolle.isEmpty());
 }
 
+// The help event a hovering mouse sends to the widget under it: shown as the control's tooltip,
+// or ignored all the way up when the control has none.
 TEST_P(Steuerelemente, TooltipBeimZeigen) {
     const Soll& s = GetParam();
     QWidget* w = fenster->element(s.name);
     ASSERT_NE(w, nullptr);
-    QToolTip::hideText();
     const QPoint punkt = w->rect().center();
-    QHelpEvent hilfe(QEvent::ToolTip, punkt, w->mapToGlobal(punkt));
-    QApplication::sendEvent(w, &hilfe);
+    QWidget* ziel = w->childAt(punkt) != nullptr ? w->childAt(punkt) : w;
+    const QPoint ort = ziel->mapFrom(w, punkt);
+    QHelpEvent hilfe(QEvent::ToolTip, ort, ziel->mapToGlobal(ort));
+    QApplication::sendEvent(ziel, &hilfe);
     const QString erwartet = QString::fromUtf8(s.tooltip);
-    EXPECT_EQ(QToolTip::isVisible(), !erwartet.isEmpty());
-    if (!erwartet.isEmpty()) {
+    if (erwartet.isEmpty()) {
+        EXPECT_FALSE(hilfe.isAccepted());
+    } else {
+        EXPECT_TRUE(hilfe.isAccepted());
+        EXPECT_TRUE(QToolTip::isVisible());
         EXPECT_EQ(QToolTip::text(), erwartet);
     }
-    QToolTip::hideText();
 }
 
 std::string testname(const testing::TestParamInfo<Soll>& info) {
@@ -220,13 +231,6 @@ TEST(Fenster, FokusBeginntBeiDerTabelleUndFolgtDerTabulatorfolge) {
     }
     EXPECT_EQ(folge, QStringList({"okwurf", "laufnummer", "zahl", "okneu", "okende", "okstep",
                                   "Check1(0)", "Check1(1)", "okdatei", "Textanzahl", "tabelle"}));
-}
-
-TEST(Fenster, BeschriftungenNehmenKeinenFokus) {
-    Fenster f;
-    for (QLabel* label : f.form.findChildren<QLabel*>()) {
-        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus) << label->objectName().toStdString();
-    }
 }
 
 } // namespace

@@ -81,8 +81,7 @@ TEST(Bild, AngeklickteZelleBleibtInIhrerFarbe) {
     f.klicke("okwurf");
     auto* tabelle = f.element<QTableView>("tabelle");
     const QModelIndex fuenf = tabelle->model()->index(zahlzeile(5), zahlspalte(5));
-    QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {},
-                      tabelle->visualRect(fuenf).center());
+    QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, tabelle->visualRect(fuenf).center());
     ASSERT_TRUE(tabelle->hasFocus());
     ASSERT_EQ(tabelle->currentIndex(), fuenf);
     pruefeZellen(f, tabelle->grab().toImage());
@@ -92,6 +91,10 @@ struct Knopf {
     const char* name;
     QColor farbe;
 };
+
+void PrintTo(const Knopf& zeile, std::ostream* aus) {
+    *aus << zeile.name;
+}
 
 class Knoepfe : public testing::TestWithParam<Knopf> {};
 
@@ -112,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Bild, Knoepfe,
                                          Knopf{"okdatei", {192, 192, 192}},
                                          Knopf{"okneu", {192, 192, 192}},
                                          Knopf{"okende", {192, 192, 192}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         NachName());
 
 } // namespace
 } // namespace quentor::uitest

@@ -51,8 +51,11 @@ Fenster::Fenster(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::mo
         if (dateiwahl.empty()) {
             return std::nullopt;
         }
-        auto wahl = dateiwahl.front();
+        const QString wahl = dateiwahl.front();
         dateiwahl.pop_front();
+        if (wahl.isEmpty()) {
+            return std::nullopt;
+        }
         return wahl;
     };
 }
@@ -92,11 +95,7 @@ QString Fenster::zellentext(int zeile, int spalte) const {
 
 QColor Fenster::zellenfarbe(int zeile, int spalte) const {
     const auto* tabelle = element<QTableView>("tabelle");
-    return tabelle->model()
-        ->index(zeile, spalte)
-        .data(Qt::BackgroundRole)
-        .value<QBrush>()
-        .color();
+    return tabelle->model()->index(zeile, spalte).data(Qt::BackgroundRole).value<QBrush>().color();
 }
 
 namespace {
@@ -105,7 +104,8 @@ void warteAufKasten(const std::function<void(QWidget*)>& antwort, int versuche) 
     QWidget* kasten = QApplication::activeModalWidget();
     if (kasten == nullptr || !kasten->isVisible()) {
         if (versuche > 0) {
-            QTimer::singleShot(10, qApp, [antwort, versuche] { warteAufKasten(antwort, versuche - 1); });
+            QTimer::singleShot(10, qApp,
+                               [antwort, versuche] { warteAufKasten(antwort, versuche - 1); });
         } else {
             ADD_FAILURE() << "no modal box appeared";
         }

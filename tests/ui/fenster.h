@@ -8,12 +8,21 @@
 #include <QString>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
+#include <string>
 #include <vector>
 
 class QTemporaryDir;
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* aus) {
+    *aus << '"' << text.toStdString() << '"';
+}
 
 namespace quentor::uitest {
 
@@ -59,10 +68,10 @@ class Fenster {
     QColor zellenfarbe(int zeile, int spalte) const;
 
     Form1 form;
-    std::vector<Kasten> kaesten;                   // every box shown, in order
-    std::deque<bool> antworten;                    // next questions: true = Yes; none left: No
-    std::deque<std::optional<QString>> dateiwahl; // next file dialogs; none left: cancel
-    std::vector<QString> vorgaben;                 // the name each file dialog opened on
+    std::vector<Kasten> kaesten;   // every box shown, in order
+    std::deque<bool> antworten;    // next questions: true = Yes; none left: No
+    std::deque<QString> dateiwahl; // next file dialogs; empty or none left: cancel
+    std::vector<QString> vorgaben; // the name each file dialog opened on
 };
 
 // Runs `antwort` on the next modal box once it is shown, from inside its event loop. A box still
@@ -70,6 +79,14 @@ class Fenster {
 void beantworteNaechstenKasten(std::function<void(QWidget*)> antwort);
 // Sends a key to the box's focus widget (the box itself when the focus is elsewhere).
 void drueckeTaste(QWidget* kasten, Qt::Key taste);
+
+// Names a table row's test after the row's `name`.
+struct NachName {
+    template <class Zeile>
+    std::string operator()(const testing::TestParamInfo<Zeile>& zeile) const {
+        return zeile.param.name;
+    }
+};
 
 // A file with the given contents in `ordner`; returns its full path.
 QString schreibeDatei(const QTemporaryDir& ordner, const QString& name, const QByteArray& inhalt);
