@@ -1,0 +1,75 @@
+// Speed of the real window (offscreen): a click on "Rotat" with its live repaints, and opening
+// Form1 up to its first paint.
+
+#include "form1.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace quentor {
+namespace {
+
+class ErstesZeichnen : public QObject {
+  public:
+    bool gezeichnet = false;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        gezeichnet = gezeichnet || ereignis->type() == QEvent::Paint;
+        return QObject::eventFilter(objekt, ereignis);
+    }
+};
+
+void BM_RotatKlick(benchmark::State& state) {
+    Form1 fenster;
+    fenster.kaesten().frage = [](QWidget*, const QString&, const QString&) { return true; };
+    fenster.show();
+    if (!QTest::qWaitForWindowExposed(&fenster)) {
+        state.SkipWithError("window not exposed");
+        return;
+    }
+    auto* okstep = fenster.findChild<QPushButton*>(QStringLiteral("okstep"));
+    auto* okneu = fenster.findChild<QPushButton*>(QStringLiteral("okneu"));
+    for (auto _ : state) {
+        if (fenster.spieltisch().sitzung().wurfzaehler > 4900) {
+            state.PauseTiming();
+            QTest::mouseClick(okneu, Qt::LeftButton);
+            state.ResumeTiming();
+        }
+        QTest::mouseClick(okstep, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RotatKlick)->Unit(benchmark::kMillisecond);
+
+void BM_Form1BisZumErstenZeichnen(benchmark::State& state) {
+    for (auto _ : state) {
+        ErstesZeichnen beobachter;
+        auto fenster = std::make_unique<Form1>();
+        fenster->installEventFilter(&beobachter);
+        fenster->show();
+        while (!beobachter.gezeichnet) {
+            QApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        state.PauseTiming();
+        fenster.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Form1BisZumErstenZeichnen)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace quentor
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication anwendung(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
