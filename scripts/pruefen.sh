@@ -24,9 +24,12 @@ sanitizer() {
 tidy() {
     # Uses the compile commands of the normal build (scripts/test.sh).
     [ -f build/compile_commands.json ] || bash scripts/test.sh
-    run-clang-tidy -p build -quiet "$PWD/(core|import|tools|ui|tests)/.*\.cpp$" 2>&1 |
-        sed 's/\x1b\[[0-9;]*m//g' | tee build/clang-tidy.log | grep -E "(warning|error):" && {
-        echo "clang-tidy: Befunde (siehe build/clang-tidy.log)"; return 1; }
+    local log=build/clang-tidy.log
+    run-clang-tidy -p build -quiet "$PWD/(core|import|tools|ui|tests)/.*\.cpp$" >"$log" 2>&1 || true
+    if sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E "(warning|error):"; then
+        echo "clang-tidy: Befunde (siehe $log)"
+        return 1
+    fi
     echo "clang-tidy: sauber"
 }
 

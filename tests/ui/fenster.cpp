@@ -138,7 +138,7 @@ void drueckeTaste(QWidget* kasten, Qt::Key taste) {
 }
 
 QString schreibeDatei(const QTemporaryDir& ordner, const QString& name, const QByteArray& inhalt) {
-    const QString pfad = ordner.filePath(name);
+    QString pfad = ordner.filePath(name);
     QFile datei(pfad);
     EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.write(inhalt);
