@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace quentor::test {
@@ -188,14 +189,36 @@ TEST_F(Laden, NichtLesbareDateien) {
     }
 }
 
+// As root every file is readable, so the load then runs in a child process that has given up
+// root for the user "nobody"; the child reports through its exit status.
 TEST_F(Laden, OhneLeserecht) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root reads files without read permission";
-    }
     const fs::path pfad = schreibe("gesperrt.txt", "Spielbank\na\nb\nc\n5\n");
     fs::permissions(pfad, fs::perms::none);
-    lade(pfad);
-    erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
+    fs::permissions(ordner_, fs::perms::owner_all | fs::perms::others_exec);
+    if (::geteuid() != 0) {
+        lade(pfad);
+        erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
+        return;
+    }
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        const uid_t nobody = 65534;
+        if (::setgid(nobody) != 0 || ::setuid(nobody) != 0) {
+            ::_exit(3);
+        }
+        lade(pfad);
+        const bool richtig =
+            meldungstexte() == std::vector<std::string>{"Die Datei kann nicht gelesen werden! "} &&
+            t.s().dateimodus == 1 && t.s().dateianzahl == 0 &&
+            t.feld(Feld::Label7) == pfad.string();
+        ::_exit(richtig ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0)
+        << "1: wrong answer to the locked file, 3: could not drop root";
 }
 
 // A dialog whose file is gone by the time it is read.
