@@ -150,6 +150,19 @@ TEST(Skript, ErsatzzufallIstReproduzierbar) {
     EXPECT_EQ(a.zeilen[1]["wurfzaehler"], 74);
 }
 
+TEST(Skript, ZufallswerteInUeblicherSchreibweise) {
+    struct Fall {
+        const char* wert;
+        int zahl;
+    };
+    for (const Fall f : {Fall{"0.5", 18}, Fall{"+0.5", 18}, Fall{".5", 18}, Fall{"5e-1", 18},
+                         Fall{"1e-46", 0}, Fall{"-0", 0}, Fall{"0.99999994", 36}}) {
+        const Lauf lauf = fuehreAus(std::string("zufall ") + f.wert + "\nwurf\nzeige\n");
+        ASSERT_EQ(lauf.status, 0) << f.wert << ": " << lauf.fehler;
+        EXPECT_EQ(lauf.zeilen.at(0)["aktzahl"], f.zahl) << f.wert;
+    }
+}
+
 TEST(Skript, NeueVorgabeErsetztDieAlte) {
     const Lauf lauf = fuehreAus("zufall 0.1 0.2 0.3\nwurf\nzufall 0.9\nwurf\nzeige\n");
     EXPECT_EQ(lauf.zeilen.at(0)["fenster"][2], 33);

@@ -29,11 +29,25 @@ std::vector<std::string_view> woerter(std::string_view text) {
     return liste;
 }
 
-// A real 0 <= r < 1, read as single precision; nothing for anything else.
+// A real 0 <= r < 1 in the usual notation (an optional sign, decimals, an exponent), read as
+// single precision; nothing for anything else. A value too small for single precision is 0.
 std::optional<float> zufallswert(std::string_view wort) {
+    if (wort.size() > 1 && wort.front() == '+' && wort[1] != '-') {
+        wort.remove_prefix(1);
+    }
     float r = 0.0F;
-    const auto [ende, fehler] = std::from_chars(wort.data(), wort.data() + wort.size(), r);
-    if (fehler != std::errc() || ende != wort.data() + wort.size() || !(r >= 0.0F && r < 1.0F)) {
+    const char* ende = wort.data() + wort.size();
+    std::from_chars_result ergebnis = std::from_chars(wort.data(), ende, r);
+    if (ergebnis.ec == std::errc::result_out_of_range) {
+        double genau = 0.0; // out of range for a float: zero if it is only too small
+        ergebnis = std::from_chars(wort.data(), ende, genau);
+        if (ergebnis.ec == std::errc() && genau >= 0.0 && genau < 1.0) {
+            r = 0.0F;
+        } else {
+            ergebnis.ec = std::errc::result_out_of_range;
+        }
+    }
+    if (ergebnis.ec != std::errc() || ergebnis.ptr != ende || !(r >= 0.0F && r < 1.0F)) {
         return std::nullopt;
     }
     return r;
