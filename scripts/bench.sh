@@ -16,7 +16,7 @@ wiederholt=(--benchmark_repetitions=10 --benchmark_report_aggregates_only=true)
 "$bau/bench/quentor_bench" "${wiederholt[@]}" 2>/dev/null | grep -E "median|Benchmark|---"
 if [ -x "$bau/bench/quentor_fenster_bench" ]; then
     QT_QPA_PLATFORM=offscreen "$bau/bench/quentor_fenster_bench" "${wiederholt[@]}" 2>/dev/null |
-        grep -E "median"
+        grep -E "median|erstes Fenster"
 fi
 
 gross=$(mktemp --suffix=.txt)
