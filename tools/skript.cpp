@@ -84,6 +84,9 @@ void Skript::frage(std::string_view titel, std::string_view text) {
 }
 
 Skript::Ausgang Skript::zeile(std::string_view zeile, std::string& grund) {
+    // Everything shown has been printed already; a long script keeps no history.
+    fenster_.ereignisse.clear();
+    fenster_.neuGezeichnet.clear();
     if (!zeile.empty() && zeile.back() == '\r') {
         zeile.remove_suffix(1);
     }
