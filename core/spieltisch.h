@@ -45,7 +45,7 @@ class Spieltisch {
     const Tabelle& tabelle() const { return tabelle_; }
 
   private:
-    bool ziehe(); // step "draw the number"; false when a permanence value is refused
+    bool ziehe(); // draws the number; false when a permanence value is refused
     void rotationWeiter();
     void faerbeVorigeZahl(int vorigerPlatz);
     void befreieAusscheidendeZahl();
