@@ -1,10 +1,12 @@
-# The Debian package: `cpack -G DEB` in the build folder.
+# Installed files besides the programs, and the Debian package: `cpack -G DEB` in the build folder.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/quentor.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quentor)
 set(CPACK_PACKAGE_VENDOR "Quentor-Team")
 set(CPACK_PACKAGE_CONTACT "Quentor-Team <team@quentor.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Roulette-Rotationen verfolgen: gekommene und freie Zahlen auf dem Tableau")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages named as arguments that are not installed yet; a machine that has
-# them all is not slowed down (no apt-get call at all).
+# them all is not slowed down (no apt-get call at all). Where there is no apt (another
+# distribution, a container without it) it names the packages and goes on with the tools that are
+# there; the build then says what is really missing.
 set -euo pipefail
+
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+    echo "Kein apt-get auf diesem System. Benötigt werden (Debian-Namen): $*" >&2
+    echo "Weiter mit den vorhandenen Werkzeugen." >&2
+    exit 0
+fi
 
 fehlend=()
 for paket in "$@"; do
@@ -11,8 +19,15 @@ for paket in "$@"; do
 done
 [ ${#fehlend[@]} -eq 0 ] && exit 0
 
-echo "Installiere fehlende Pakete: ${fehlend[*]}"
 als_root=()
-[ "$(id -u)" -eq 0 ] || als_root=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "Es fehlen Pakete, und ohne root oder sudo kann ich sie nicht installieren: ${fehlend[*]}" >&2
+        echo "Weiter mit den vorhandenen Werkzeugen." >&2
+        exit 0
+    fi
+    als_root=(sudo)
+fi
+echo "Installiere fehlende Pakete: ${fehlend[*]}"
 "${als_root[@]}" apt-get update -qq
 DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq "${fehlend[@]}" >/dev/null

@@ -8,8 +8,8 @@ source scripts/pakete.sh
 bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${BENCH_PAKETE[@]}"
 
 bau=build-bench
-cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=Release -DQUENTOR_BENCH=ON -DQUENTOR_TESTS=OFF >/dev/null
-cmake --build "$bau" -j "$(nproc)" >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$(nproc)" >/dev/null
 
 echo "Maschine: $(nproc) Kerne, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 wiederholt=(--benchmark_repetitions=10 --benchmark_report_aggregates_only=true)

@@ -10,9 +10,8 @@ bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${FUZZ_PAKETE[@]}"
 
 sekunden=${1:-60}
 bau=build-fuzz
-cmake -S . -B "$bau" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DQUENTOR_FUZZ=ON -DQUENTOR_UI=OFF -DQUENTOR_TESTS=OFF >/dev/null
-cmake --build "$bau" -j "$(nproc)" --target fuzz_permanenz fuzz_zahlwert fuzz_sitzung >/dev/null
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)" >/dev/null
 
 mkdir -p "$bau/funde"
 for ziel in permanenz zahlwert sitzung; do

@@ -1,8 +1,8 @@
 # Debian packages the project needs, sourced by the scripts.
 # shellcheck disable=SC2034
 BAU_PAKETE=(cmake g++ make pkg-config libgtest-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins
-            fonts-liberation)
+            qt6-translations-l10n fonts-liberation)
 START_PAKETE=(xvfb xauth x11-utils imagemagick)
-BENCH_PAKETE=(libbenchmark-dev)
+BENCH_PAKETE=(libbenchmark-dev valgrind)
 FUZZ_PAKETE=(clang libclang-rt-14-dev)
-PRUEF_PAKETE=(clang-tidy cppcheck)
+PRUEF_PAKETE=(clang clang-tidy clang-format cppcheck)

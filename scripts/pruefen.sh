@@ -1,31 +1,27 @@
 #!/usr/bin/env bash
 # The deeper checks CI runs after the tests: the whole test suite built with AddressSanitizer and
-# UndefinedBehaviorSanitizer (window tests included, offscreen), then clang-tidy and cppcheck.
-# Usage: bash scripts/pruefen.sh [san|tidy|cppcheck ...]   (default: all three)
+# UndefinedBehaviorSanitizer (preset san, window tests included, offscreen), clang-tidy, cppcheck
+# and the formatting of every source file.
+# Usage: bash scripts/pruefen.sh [san|tidy|cppcheck|format ...]   (default: all four)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
 bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PRUEF_PAKETE[@]}"
 
 schritte=("$@")
-[ ${#schritte[@]} -gt 0 ] || schritte=(san tidy cppcheck)
+[ ${#schritte[@]} -gt 0 ] || schritte=(san tidy cppcheck format)
 
 sanitizer() {
-    local bau=build-san
-    cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENTOR_SANITIZE=ON >/dev/null
-    cmake --build "$bau" -j "$(nproc)"
-    QT_QPA_PLATFORM=offscreen LC_ALL=C \
-    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
-    LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0 \
-    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        ctest --test-dir "$bau" --output-on-failure -j "$(nproc)"
+    cmake --preset san >/dev/null
+    cmake --build --preset san -j "$(nproc)"
+    ctest --preset san -j "$(nproc)"
 }
 
 tidy() {
-    # Uses the compile commands of the normal build (scripts/test.sh).
-    [ -f build/compile_commands.json ] || bash scripts/test.sh
-    local log=build/clang-tidy.log
-    run-clang-tidy -p build -quiet "$PWD/(core|import|tools|ui|tests)/.*\.cpp$" >"$log" 2>&1 || true
+    # The compile commands of the sanitizer build; configuring is enough for them.
+    [ -f build-san/compile_commands.json ] || cmake --preset san >/dev/null
+    local log=build-san/clang-tidy.log
+    run-clang-tidy -p build-san -quiet "$PWD/(core|import|tools|ui|tests)/.*\.cpp$" >"$log" 2>&1 || true
     if sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E "(warning|error):"; then
         echo "clang-tidy: Befunde (siehe $log)"
         return 1
@@ -39,11 +35,17 @@ cppcheck_lauf() {
     echo "cppcheck: sauber"
 }
 
+format() {
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+    echo "clang-format: sauber"
+}
+
 for schritt in "${schritte[@]}"; do
     case "$schritt" in
         san) sanitizer ;;
         tidy) tidy ;;
         cppcheck) cppcheck_lauf ;;
+        format) format ;;
         *) echo "unbekannter Schritt: $schritt" >&2; exit 2 ;;
     esac
 done

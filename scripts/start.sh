@@ -8,9 +8,9 @@ cd "$(dirname "$0")/.."
 source scripts/pakete.sh
 bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${START_PAKETE[@]}"
 
-bau=${QUENTOR_BAU:-build}
-cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENTOR_WERROR=ON -DQUENTOR_UI=ON >/dev/null
-cmake --build "$bau" --target quentor -j "$(nproc)" >/dev/null
+bau=build
+cmake --preset dev >/dev/null
+cmake --build --preset dev --target quentor -j "$(nproc)" >/dev/null
 programm="$PWD/$bau/ui/quentor"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with warnings as errors and runs every test.
+# Installs what is missing, builds everything with warnings as errors and runs every test: a thin
+# wrapper over the CMake preset `dev` (QUENTOR_PRESET=ci uses the CI preset instead).
 # Usage: bash scripts/test.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
 bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}"
 
-bau=${QUENTOR_BAU:-build}
-cmake -S . -B "$bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENTOR_WERROR=ON "$@" >/dev/null
-cmake --build "$bau" -j "$(nproc)"
-export QT_QPA_PLATFORM=offscreen LC_ALL=C
-ctest --test-dir "$bau" --output-on-failure -j "$(nproc)"
+preset=${QUENTOR_PRESET:-dev}
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)"
+ctest --preset "$preset" -j "$(nproc)"
