@@ -1,6 +1,6 @@
 // Speed of the core: one spin, a whole session, loading a permanence file.
 
-#include "laden.h"
+#include "permanenzleser.h"
 #include "spieltisch.h"
 #include "zufall.h"
 
@@ -26,22 +26,30 @@ class Stummfenster : public Anzeige, public Optionsfelder, public Meldungen, pub
     void neuZeichnen(Feld) override {}
     int haken(int) const override { return 0; }
     void warnung(std::string_view, std::string_view) override {}
+    bool frage(std::string_view, std::string_view) override { return true; }
     std::string oeffnen(std::string_view, std::string_view) override { return pfad; }
 
     std::string pfad;
 
   private:
-    std::array<std::string, 7> felder_;
+    std::array<std::string, anzeigefelder.size()> felder_;
+};
+
+// The window, a random source and the real reader around one session.
+struct Stummtisch {
+    explicit Stummtisch(std::uint32_t saat) : zufall(saat) { tisch.start(); }
+    Stummfenster fenster;
+    Mersennezufall zufall;
+    Dateileser leser;
+    Spieltisch tisch{Umgebung{fenster, fenster, fenster, fenster, zufall, leser}};
 };
 
 void BM_Wurf(benchmark::State& state) {
-    Stummfenster fenster;
-    Mersennezufall zufall(1);
-    Spieltisch tisch(fenster, fenster, fenster, zufall);
-    tisch.start();
+    Stummtisch s(1);
+    Spieltisch& tisch = s.tisch;
     for (auto _ : state) {
         if (tisch.sitzung().wurfzaehler >= wurfgrenze - 1) {
-            tisch.neustart(); // once every 4999 spins
+            tisch.neuanfang(); // once every 4999 spins
         }
         benchmark::DoNotOptimize(tisch.wurf());
     }
@@ -49,9 +57,8 @@ void BM_Wurf(benchmark::State& state) {
 BENCHMARK(BM_Wurf);
 
 void BM_Sitzung5000MitRotationen(benchmark::State& state) {
-    Stummfenster fenster;
-    Mersennezufall zufall(2);
-    Spieltisch tisch(fenster, fenster, fenster, zufall);
+    Stummtisch s(2);
+    Spieltisch& tisch = s.tisch;
     for (auto _ : state) {
         tisch.start();
         while (tisch.sitzung().wurfzaehler < wurfgrenze) {
@@ -76,15 +83,14 @@ void BM_Laden3599Werte(benchmark::State& state) {
             datei << (i * 13) % 37 << (i % 25 == 24 ? "\r\n-----\r\n" : "\r\n");
         }
     }
-    Stummfenster fenster;
-    fenster.pfad = pfad.string();
-    Sitzung sitzung;
+    Stummtisch s(3);
+    s.fenster.pfad = pfad.string();
     for (auto _ : state) {
-        laden(sitzung, fenster, fenster, fenster);
-        benchmark::DoNotOptimize(sitzung.dateianzahl);
+        s.tisch.laden();
+        benchmark::DoNotOptimize(s.tisch.sitzung().dateianzahl());
     }
     std::filesystem::remove(pfad);
-    if (sitzung.dateianzahl != permanenzgrenze) {
+    if (s.tisch.sitzung().dateianzahl() != permanenzgrenze) {
         state.SkipWithError("file not read whole");
     }
 }

@@ -1,22 +1,35 @@
-// Session lifecycle: start, reset, the two options, clearing at a rotation boundary and a whole
-// rotation at once.
+// Session lifecycle: start, reset after its question, the end question, the two options, clearing
+// at a rotation boundary and a whole rotation at once.
 
 #include "spieltisch.h"
+#include "texte.h"
 
 #include <utility>
 #include <vector>
 
 namespace quentor {
 
-Spieltisch::Spieltisch(Anzeige& anzeige, Optionsfelder& optionsfelder, Meldungen& meldungen,
-                       Zufallsquelle& zufall)
-    : anzeige_(anzeige), optionsfelder_(optionsfelder), meldungen_(meldungen), zufall_(zufall) {}
+Spieltisch::Spieltisch(const Umgebung& umgebung)
+    : anzeige_(umgebung.anzeige), optionsfelder_(umgebung.optionsfelder),
+      meldungen_(umgebung.meldungen), dialog_(umgebung.dialog), zufall_(umgebung.zufall),
+      leser_(umgebung.leser) {}
 
 void Spieltisch::start() {
     sitzung_ = Sitzung{};
     tabelle_.tabelleaufbau();
 }
 
+void Spieltisch::neuanfang() {
+    if (meldungen_.frage(texte::neuTitel, texte::neuFrage)) {
+        neustart();
+    }
+}
+
+bool Spieltisch::beenden() {
+    return meldungen_.frage(texte::endeTitel, texte::endeFrage);
+}
+
+// Back to the values at creation, keeping the loaded values (unused) and the file's path.
 void Spieltisch::neustart() {
     std::vector<double> behalten = std::move(sitzung_.permanenz);
     const std::int16_t aktzahl = sitzung_.aktzahl;
@@ -40,6 +53,7 @@ void Spieltisch::optionen() {
     sitzung_.loeschflag = optionsfelder_.haken(1) == 1 ? 1 : 0;
 }
 
+// Clears the table at a rotation boundary.
 void Spieltisch::tabelleneu() {
     tabelle_.zahlenzeichnen();
     optionen();

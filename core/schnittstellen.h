@@ -1,16 +1,17 @@
 #pragma once
-// What the session core needs from its window, as small interfaces. The Qt window implements
-// them with its controls; the tests and the script driver implement them in memory.
+// What the session core needs from the outside, as small interfaces. The Qt window implements
+// them with its controls, boxes and dialog; the tests and the script driver implement them in
+// memory; the permanence reader in import/ implements Permanenzleser.
+
+#include "felder.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quentor {
 
-// The display fields: texts the core writes and the window shows in the controls of the same
-// names. Only `zahl` is ever read back (the user can type into it).
-enum class Feld { zahl, laufnummer, Textanzahl, Label3, Label7, Label8, Label23 };
-
+// The display fields (felder.h). Only `zahl` is ever read back: the user can type into it.
 class Anzeige {
   public:
     virtual ~Anzeige() = default;
@@ -28,11 +29,14 @@ class Optionsfelder {
     virtual int haken(int index) const = 0;
 };
 
-// A modal message box with a warning icon and an OK button; returns once it is closed.
+// Modal boxes. Each returns once the user has closed it.
 class Meldungen {
   public:
     virtual ~Meldungen() = default;
+    // A message with a warning icon and an OK button.
     virtual void warnung(std::string_view titel, std::string_view text) = 0;
+    // A question with a question icon and the buttons Yes (the default) and No; true only for Yes.
+    virtual bool frage(std::string_view titel, std::string_view text) = 0;
 };
 
 // Uniform reals r with 0 <= r < 1 in single precision; never 1.0.
@@ -43,11 +47,29 @@ class Zufallsquelle {
 };
 
 // The file-open dialog: shown modally with a title and a filter ("description|pattern"); returns
-// the chosen file's full path, or an empty string when nothing was chosen.
+// the chosen file's full path (UTF-8), or an empty string when nothing was chosen.
 class Dateidialog {
   public:
     virtual ~Dateidialog() = default;
     virtual std::string oeffnen(std::string_view titel, std::string_view filter) = 0;
+};
+
+enum class Leseergebnis {
+    gelesen,         // the values were read (possibly none)
+    formatUngueltig, // item 1 does not begin with "Spielbank"
+    lesefehler       // the file is missing, no regular file, not readable, or reading failed
+};
+
+struct Permanenzdaten {
+    Leseergebnis ergebnis = Leseergebnis::lesefehler;
+    std::vector<double> werte; // in file order; empty unless `gelesen`
+};
+
+// Reads a permanence file given by its path (UTF-8), at most `permanenzgrenze` values.
+class Permanenzleser {
+  public:
+    virtual ~Permanenzleser() = default;
+    virtual Permanenzdaten lies(const std::string& pfad) = 0;
 };
 
 } // namespace quentor

@@ -1,11 +1,15 @@
 #pragma once
 // The session core: one session record and the table model, and every rule that changes them.
+// Nothing else writes the session.
 //
 // A click on "Wurf" reaches wurf(): it tests the limit, the file and the number box, draws the
 // number (random or from the permanence), advances the counters, recolours the table (previous
 // number came, the number leaving the rotation freed, the current number current) and shows the
 // free and occupied counts by reading the cell colours back. Every text goes to the window
 // through Anzeige; the window shows the table model in its grid.
+//
+// Implemented in wurf.cpp (a spin), ablauf.cpp (start, reset, options, whole rotation, the two
+// questions) and laden.cpp (the "Datei" command).
 
 #include "schnittstellen.h"
 #include "sitzung.h"
@@ -21,35 +25,52 @@ enum class WurfErgebnis {
     permanenzUngueltig // the loaded value is no number 0..36: refused with a message
 };
 
+// Everything the core reaches outside itself. The Spieltisch keeps the references: each object
+// must live as long as the Spieltisch that uses it.
+struct Umgebung {
+    Anzeige& anzeige;
+    Optionsfelder& optionsfelder;
+    Meldungen& meldungen;
+    Dateidialog& dialog;
+    Zufallsquelle& zufall;
+    Permanenzleser& leser;
+};
+
 class Spieltisch {
   public:
-    Spieltisch(Anzeige& anzeige, Optionsfelder& optionsfelder, Meldungen& meldungen,
-               Zufallsquelle& zufall);
+    explicit Spieltisch(const Umgebung& umgebung);
 
     // Creates the session with its values at creation and draws the table (window opened).
     void start();
-    // One spin.
+    // One spin ("Wurf").
     WurfErgebnis wurf();
-    // As many spins as the rotation is long when the run starts; ends early only at a refused
-    // permanence value.
+    // As many spins as the rotation is long when the run starts ("Rotat"); ends early only at a
+    // refused permanence value.
     void ganzerotation();
-    // Back to the values at creation, keeping the loaded values (unused) and the file's path.
-    void neustart();
-    // Copies the option boxes into the session: rotation length, zero cell, clearing flag.
+    // "Neu": asks for confirmation and on Yes resets the session (neustart).
+    void neuanfang();
+    // "Ende": asks for confirmation; true when the user confirmed, and the program is to end.
+    bool beenden();
+    // "Datei": asks for a file and loads it. Afterwards the session is in file mode, unless the
+    // dialog reported no file (then it is in random mode with no values). A rejected or
+    // unreadable file is answered with a message and leaves file mode with 0 values.
+    void laden();
+    // A click on either option box: copies both boxes into the session (rotation length, zero
+    // cell, clearing flag).
     void optionen();
-    // Clears the table at a rotation boundary.
-    void tabelleneu();
 
     const Sitzung& sitzung() const { return sitzung_; }
-    Sitzung& sitzung() { return sitzung_; }
     const Tabelle& tabelle() const { return tabelle_; }
 
   private:
+    void neustart();
+    void tabelleneu();
     bool ziehe(); // draws the number; false when a permanence value is refused
     void rotationWeiter();
     void faerbeVorigeZahl(int vorigerPlatz);
     void befreieAusscheidendeZahl();
     void zaehleFreie();
+    void uebernimm(Permanenzdaten daten);
     int ohnezero() const { return optionsfelder_.haken(0); }
 
     Sitzung sitzung_;
@@ -57,7 +78,9 @@ class Spieltisch {
     Anzeige& anzeige_;
     Optionsfelder& optionsfelder_;
     Meldungen& meldungen_;
+    Dateidialog& dialog_;
     Zufallsquelle& zufall_;
+    Permanenzleser& leser_;
 };
 
 } // namespace quentor

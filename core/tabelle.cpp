@@ -43,4 +43,14 @@ Farbe Tabelle::farbevon(int n) const {
     return istZahl(n) ? zellen_[zahlzeile(n)][zahlspalte(n)].farbe : 0;
 }
 
+int Tabelle::freie(bool ohneZero) const {
+    int frei = !ohneZero && zellen_[zahlzeile(0)][zahlspalte(0)].farbe == farbefrei ? 1 : 0;
+    for (int zeile = 1; zeile < zeilenanzahl; ++zeile) {
+        for (const Zelle& z : zellen_[zeile]) {
+            frei += z.farbe == farbefrei ? 1 : 0;
+        }
+    }
+    return frei;
+}
+
 } // namespace quentor

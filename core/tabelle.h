@@ -3,18 +3,12 @@
 // blank cells in row 0. A number cell's background is the only record of that number's state
 // in the current rotation (free, came earlier, current), and the free count is read back from it.
 
+#include "farbe.h"
+
 #include <array>
-#include <cstdint>
 #include <string>
 
 namespace quentor {
-
-// Colours as stored: R + 256*G + 65536*B.
-using Farbe = std::uint32_t;
-
-constexpr Farbe rgb(int r, int g, int b) {
-    return static_cast<Farbe>(r) + 256U * static_cast<Farbe>(g) + 65536U * static_cast<Farbe>(b);
-}
 
 inline constexpr Farbe farbefrei = rgb(102, 153, 102);   // not come in the current rotation
 inline constexpr Farbe farbegekommen = rgb(255, 187, 0); // came earlier in the rotation
@@ -57,6 +51,8 @@ class Tabelle {
     void faerben(int n, Farbe farbe);
     // Background of number n's cell; 0 (no colour of the table) for a number without a cell.
     Farbe farbevon(int n) const;
+    // Numbers whose cell shows `farbefrei`: 1..36, and the zero too unless it is left out.
+    int freie(bool ohneZero) const;
 
     const Zelle& zelle(int zeile, int spalte) const { return zellen_[zeile][spalte]; }
     int spaltenbreite(int spalte) const { return spaltenbreiten_[spalte]; }

@@ -31,7 +31,8 @@ bool Spieltisch::ziehe() {
         sitzung_.aktzahl = static_cast<std::int16_t>(zufallszahl(zufall_.naechste()));
         return true;
     }
-    const int zahl = permanenzzahl(sitzung_.permanenz.at(sitzung_.wurfzaehler));
+    // wurf() tested wurfzaehler < dateianzahl(), the number of values held.
+    const int zahl = permanenzzahl(sitzung_.permanenz[sitzung_.wurfzaehler]);
     if (zahl < 0) {
         meldungen_.warnung(texte::fehlertitel,
                            texte::ungueltigePermanenz(sitzung_.wurfzaehler + 1));
@@ -84,10 +85,7 @@ void Spieltisch::befreieAusscheidendeZahl() {
 
 void Spieltisch::zaehleFreie() {
     const int ohne = ohnezero();
-    int frei = 0;
-    for (int n = ohne; n <= 36; ++n) {
-        frei += tabelle_.farbevon(n) == farbefrei ? 1 : 0;
-    }
+    const int frei = tabelle_.freie(ohne == 1);
     sitzung_.freizahl = static_cast<std::int16_t>(frei);
     anzeige_.setzeText(Feld::Label23, dezimal(frei));
     anzeige_.setzeText(Feld::Label8, dezimal(37 - ohne - frei));
@@ -98,7 +96,7 @@ WurfErgebnis Spieltisch::wurf() {
         anzeige_.setzeText(Feld::zahl, texte::ende);
         return WurfErgebnis::grenzeErreicht;
     }
-    if (sitzung_.dateimodus == 1 && sitzung_.wurfzaehler >= sitzung_.dateianzahl) {
+    if (sitzung_.dateimodus == 1 && sitzung_.wurfzaehler >= sitzung_.dateianzahl()) {
         return WurfErgebnis::dateiErschoepft;
     }
     const double eingabe = zahlwert(anzeige_.text(Feld::zahl));

@@ -2,8 +2,7 @@
 // Whatever the bytes, loading ends in file mode with at most 3599 values, the count shown matches,
 // and a message is shown only for a rejected file.
 
-#include "laden.h"
-#include "speicherfenster.h"
+#include "speichertisch.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -32,18 +31,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     pruefe(fd >= 0 && ::ftruncate(fd, 0) == 0 && ::lseek(fd, 0, SEEK_SET) == 0);
     pruefe(::write(fd, daten, groesse) == static_cast<ssize_t>(groesse));
 
-    quentor::Speicherfenster fenster;
-    quentor::Sitzung sitzung;
-    fenster.waehle("/proc/self/fd/" + std::to_string(fd));
-    quentor::laden(sitzung, fenster, fenster, fenster);
+    quentor::Speichertisch speicher;
+    speicher.fenster.waehle("/proc/self/fd/" + std::to_string(fd));
+    speicher.tisch.laden();
 
+    const quentor::Sitzung& sitzung = speicher.tisch.sitzung();
+    const quentor::Speicherfenster& fenster = speicher.fenster;
     pruefe(sitzung.dateimodus == 1);
-    pruefe(sitzung.dateianzahl >= 0 && sitzung.dateianzahl <= quentor::permanenzgrenze);
-    pruefe(static_cast<std::size_t>(sitzung.dateianzahl) == sitzung.permanenz.size());
+    pruefe(sitzung.dateianzahl() >= 0 && sitzung.dateianzahl() <= quentor::permanenzgrenze);
     const bool abgelehnt = fenster.ereignisse.size() == 2;
     pruefe(abgelehnt
                ? fenster.text(quentor::Feld::Textanzahl).empty()
-               : fenster.text(quentor::Feld::Textanzahl) == std::to_string(sitzung.dateianzahl));
-    pruefe(!abgelehnt || sitzung.dateianzahl == 0);
+               : fenster.text(quentor::Feld::Textanzahl) == std::to_string(sitzung.dateianzahl()));
+    pruefe(!abgelehnt || sitzung.dateianzahl() == 0);
     return 0;
 }

@@ -1,11 +1,9 @@
 // A session driven by arbitrary bytes: each byte picks an operation (spins with given random
-// values, number box texts, option clicks, resets, whole rotations, loads of small in-memory
-// permanence files), and the session's invariants are checked after every one.
+// values, number box texts, option clicks, resets answered either way, whole rotations, loads of
+// small in-memory permanence files), and the session's invariants are checked after every one.
 
 #include "invarianten.h"
-#include "laden.h"
-#include "speicherfenster.h"
-#include "spieltisch.h"
+#include "speichertisch.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -44,23 +42,25 @@ class Bytes {
     std::size_t rest_;
 };
 
-void ladeAusSpeicher(Spieltisch& tisch, Speicherfenster& fenster, std::string_view inhalt) {
+void ladeAusSpeicher(Speichertisch& s, std::string_view inhalt) {
     static const int fd = ::memfd_create("sitzung.txt", 0);
     if (fd < 0 || ::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 ||
         ::write(fd, inhalt.data(), inhalt.size()) != static_cast<ssize_t>(inhalt.size())) {
         std::abort();
     }
-    fenster.waehle("/proc/self/fd/" + std::to_string(fd));
-    laden(tisch.sitzung(), fenster, fenster, fenster);
+    s.fenster.waehle("/proc/self/fd/" + std::to_string(fd));
+    s.tisch.laden();
 }
 
 // Returns true when the operation spun and recorded at least one number.
-bool fuehreAus(Bytes& b, Spieltisch& tisch, Speicherfenster& fenster, Vorgabezufall& zufall) {
+bool fuehreAus(Bytes& b, Speichertisch& s) {
+    Spieltisch& tisch = s.tisch;
+    Speicherfenster& fenster = s.fenster;
     const int vorher = tisch.sitzung().wurfzaehler;
     switch (b.eins() % 9) {
     case 0:
     case 1:
-        zufall.vorgeben({static_cast<float>(b.eins()) / 256.0F});
+        s.zufall.vorgeben({static_cast<float>(b.eins()) / 256.0F});
         tisch.wurf();
         break;
     case 2:
@@ -73,7 +73,8 @@ bool fuehreAus(Bytes& b, Spieltisch& tisch, Speicherfenster& fenster, Vorgabezuf
         break;
     }
     case 4:
-        tisch.neustart();
+        fenster.antworte(b.eins() % 2 == 0);
+        tisch.neuanfang();
         break;
     case 5:
         tisch.ganzerotation();
@@ -81,11 +82,11 @@ bool fuehreAus(Bytes& b, Spieltisch& tisch, Speicherfenster& fenster, Vorgabezuf
     case 6: {
         std::string inhalt = "Spielbank\na\nb\nc\n";
         inhalt += b.stueck(64);
-        ladeAusSpeicher(tisch, fenster, inhalt);
+        ladeAusSpeicher(s, inhalt);
         break;
     }
     case 7:
-        ladeAusSpeicher(tisch, fenster, b.stueck(32));
+        ladeAusSpeicher(s, b.stueck(32));
         break;
     default:
         for (int i = b.eins() % 64; i >= 0; --i) {
@@ -99,14 +100,11 @@ bool fuehreAus(Bytes& b, Spieltisch& tisch, Speicherfenster& fenster, Vorgabezuf
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    Speicherfenster fenster;
-    Vorgabezufall zufall;
-    Spieltisch tisch(fenster, fenster, fenster, zufall);
-    tisch.start();
+    Speichertisch s;
     Bytes bytes(daten, groesse);
     while (!bytes.leer()) {
-        const bool aufgenommen = fuehreAus(bytes, tisch, fenster, zufall);
-        const std::string fehler = pruefeInvarianten(tisch, fenster, fenster, aufgenommen);
+        const bool aufgenommen = fuehreAus(bytes, s);
+        const std::string fehler = pruefeInvarianten(s.tisch, s.fenster, s.fenster, aufgenommen);
         if (!fehler.empty()) {
             std::fprintf(stderr, "invariant broken: %s\n", fehler.c_str());
             std::abort();

@@ -23,6 +23,7 @@ struct Item {
 
 class Itemleser {
   public:
+    // Reads from `quelle`, which must outlive the Itemleser.
     explicit Itemleser(Bytequelle& quelle) : quelle_(quelle) {}
 
     // Skips a UTF-8 byte order mark; call before the first item.

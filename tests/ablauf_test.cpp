@@ -98,18 +98,14 @@ TEST(Ablauf, LoeschenNachRotation) {
 TEST(Ablauf, NeustartBehaeltPermanenzPfadUndHaken) {
     Tisch t;
     t.klickeHaken(0);
-    t.tisch.sitzung().permanenz = {4, 5, 6};
-    t.tisch.sitzung().dateianzahl = 3;
-    t.tisch.sitzung().dateimodus = 1;
-    t.fenster.setzeText(Feld::Label7, "/tmp/perm.txt");
-    t.fenster.setzeText(Feld::Textanzahl, "3");
+    t.ladeWerte({4, 5, 6}, "/tmp/perm.txt");
     t.tisch.wurf();
     t.tisch.wurf();
-    t.tisch.neustart();
+    t.neu();
     const Sitzung& s = t.s();
     EXPECT_EQ(s.wurfzaehler, 0);
     EXPECT_EQ(s.dateimodus, 0);
-    EXPECT_EQ(s.dateianzahl, 0);
+    EXPECT_EQ(s.dateianzahl(), 0);
     EXPECT_EQ(s.rotlaenge, 36) << "the ticked box is applied again";
     EXPECT_EQ(s.aktzahl, 5) << "keeps its value";
     EXPECT_EQ(s.permanenz.size(), 3U);
@@ -154,9 +150,7 @@ TEST(Ablauf, GanzeRotationMitUngueltigemZahlfeld) {
 
 TEST(Ablauf, GanzeRotationMitDreissigRestwerten) {
     Tisch t;
-    t.tisch.sitzung().permanenz = std::vector<double>(30, 12.0);
-    t.tisch.sitzung().dateianzahl = 30;
-    t.tisch.sitzung().dateimodus = 1;
+    t.ladeWerte(std::vector<double>(30, 12.0));
     t.tisch.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 30);
     t.tisch.ganzerotation();
@@ -165,9 +159,7 @@ TEST(Ablauf, GanzeRotationMitDreissigRestwerten) {
 
 TEST(Ablauf, GanzeRotationEndetAmAbgewiesenenWert) {
     Tisch t;
-    t.tisch.sitzung().permanenz = {1, 2, 3, 77, 5, 6};
-    t.tisch.sitzung().dateianzahl = 6;
-    t.tisch.sitzung().dateimodus = 1;
+    t.ladeWerte({1, 2, 3, 77, 5, 6});
     t.tisch.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 3);
     EXPECT_EQ(t.fenster.ereignisse.size(), 1U) << "one message, not one per remaining run";
@@ -183,6 +175,33 @@ TEST(Ablauf, RotationslaengeWirdEinmalGelesen) {
     t.tisch.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 67);
     EXPECT_EQ(t.s().rotlaenge, 36);
+}
+
+// "Neu" and "Ende" ask through the core; only Yes acts, and the answer is used once.
+TEST(Ablauf, FragenVorNeuUndEnde) {
+    Tisch t;
+    t.wirf({5, 12});
+    t.fenster.antworte(false);
+    t.tisch.neuanfang();
+    EXPECT_EQ(t.s().wurfzaehler, 2) << "No keeps the session";
+    EXPECT_FALSE(t.tisch.beenden()) << "no answer given: No";
+    t.fenster.antworte(true);
+    EXPECT_TRUE(t.tisch.beenden());
+    EXPECT_EQ(t.s().wurfzaehler, 2) << "ending changes nothing itself";
+    t.tisch.neuanfang();
+    EXPECT_EQ(t.s().wurfzaehler, 2) << "the Yes was used by the end question";
+    t.neu();
+    EXPECT_EQ(t.s().wurfzaehler, 0);
+
+    ASSERT_EQ(t.fenster.ereignisse.size(), 5U);
+    for (const std::size_t i : {0U, 3U, 4U}) {
+        EXPECT_EQ(t.fenster.ereignisse[i].titel, " Neuanfang");
+        EXPECT_EQ(t.fenster.ereignisse[i].text, "Bitte bestätigen... ");
+    }
+    for (const std::size_t i : {1U, 2U}) {
+        EXPECT_EQ(t.fenster.ereignisse[i].titel, " Beenden");
+        EXPECT_EQ(t.fenster.ereignisse[i].text, "Bitte bestätigen...   ");
+    }
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 // memory, and the session stays usable afterwards.
 
 #include "hilfen.h"
-#include "laden.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +28,7 @@ class FeindlicheDatei : public ::testing::Test {
     void TearDown() override { fs::remove(pfad_); }
 
     std::ofstream datei() { return std::ofstream(pfad_, std::ios::binary | std::ios::trunc); }
-    void lade() {
-        t.fenster.waehle(pfad_.string());
-        laden(t.tisch.sitzung(), t.fenster, t.fenster, t.fenster);
-    }
+    void lade() { t.lade(pfad_.string()); }
     std::vector<std::string> meldungen() const {
         std::vector<std::string> texte;
         for (const auto& e : t.fenster.ereignisse) {
@@ -44,7 +40,7 @@ class FeindlicheDatei : public ::testing::Test {
     }
     // After any file, a reset brings random spins back.
     void bleibtBenutzbar() {
-        t.tisch.neustart();
+        t.neu();
         EXPECT_EQ(t.wirf(11), WurfErgebnis::aufgenommen);
         EXPECT_EQ(t.feld(Feld::zahl), "11");
     }
@@ -98,7 +94,7 @@ TEST_F(FeindlicheDatei, ZehntausendWerte) {
     }
     f.close();
     lade();
-    EXPECT_EQ(t.s().dateianzahl, 3599);
+    EXPECT_EQ(t.s().dateianzahl(), 3599);
     t.tisch.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 37);
     EXPECT_EQ(t.s().aktzahl, (36 * 7) % 37);
@@ -131,7 +127,7 @@ TEST_F(FeindlicheDatei, ZweihundertMegabyteInEinerZeileMitBegrenztemSpeicher) {
         f << ",5";
     }
     lade();
-    ASSERT_EQ(t.s().dateianzahl, 2);
+    ASSERT_EQ(t.s().dateianzahl(), 2);
     EXPECT_TRUE(std::isinf(t.s().permanenz[0]));
     EXPECT_EQ(t.s().permanenz[1], 5);
     rusage verbrauch{};

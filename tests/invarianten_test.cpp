@@ -22,7 +22,7 @@ TEST(Invarianten, GeltenNachJederOperationZufaelligerSitzungen) {
             } else if (wahl < 84) {
                 t.klickeHaken(static_cast<int>(zufall() % 2));
             } else if (wahl < 86) {
-                t.tisch.neustart();
+                t.neu();
             } else if (wahl < 90) {
                 t.zufall.vorgeben({0.5F});
                 t.tisch.ganzerotation();

@@ -1,5 +1,4 @@
 #include "hilfen.h"
-#include "laden.h"
 
 #include <gtest/gtest.h>
 
@@ -33,14 +32,8 @@ class Laden : public ::testing::Test {
         std::ofstream(pfad, std::ios::binary) << inhalt;
         return pfad;
     }
-    void lade(const fs::path& pfad) {
-        t.fenster.waehle(pfad.string());
-        laden(t.tisch.sitzung(), t.fenster, t.fenster, t.fenster);
-    }
-    void abbrechen() {
-        t.fenster.abbrechen();
-        laden(t.tisch.sitzung(), t.fenster, t.fenster, t.fenster);
-    }
+    void lade(const fs::path& pfad) { t.lade(pfad.string()); }
+    void abbrechen() { t.ladeAbgebrochen(); }
     std::vector<std::string> meldungstexte() const {
         std::vector<std::string> texte;
         for (const auto& e : t.fenster.ereignisse) {
@@ -54,7 +47,7 @@ class Laden : public ::testing::Test {
     void erwarteAbgelehnt(const fs::path& pfad, const std::string& text) {
         EXPECT_EQ(meldungstexte(), std::vector<std::string>{text}) << pfad;
         EXPECT_EQ(t.s().dateimodus, 1) << pfad;
-        EXPECT_EQ(t.s().dateianzahl, 0) << pfad;
+        EXPECT_EQ(t.s().dateianzahl(), 0) << pfad;
         EXPECT_TRUE(t.s().permanenz.empty()) << pfad;
         EXPECT_EQ(t.feld(Feld::Textanzahl), "") << pfad;
         EXPECT_EQ(t.feld(Feld::Label7), pfad.string());
@@ -72,8 +65,7 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
             continue;
         }
         Tisch frisch;
-        frisch.fenster.waehle(eintrag.path().string());
-        laden(frisch.tisch.sitzung(), frisch.fenster, frisch.fenster, frisch.fenster);
+        frisch.lade(eintrag.path().string());
 
         std::ifstream erwartetDatei(fs::path(eintrag.path()).replace_extension(".erwartet"));
         std::string erwartet((std::istreambuf_iterator<char>(erwartetDatei)), {});
@@ -83,7 +75,7 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
             ASSERT_EQ(frisch.fenster.ereignisse.size(), 2U) << name;
             EXPECT_EQ(frisch.fenster.ereignisse[1].text,
                       "Diese Datei hat ein ungültiges Datenformat! ");
-            EXPECT_EQ(frisch.s().dateianzahl, 0) << name;
+            EXPECT_EQ(frisch.s().dateianzahl(), 0) << name;
         } else {
             std::istringstream werte(erwartet);
             std::vector<double> soll;
@@ -91,7 +83,7 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
                 soll.push_back(w);
             }
             EXPECT_EQ(frisch.s().permanenz, soll) << name;
-            EXPECT_EQ(frisch.s().dateianzahl, static_cast<int>(soll.size())) << name;
+            EXPECT_EQ(frisch.s().dateianzahl(), static_cast<int>(soll.size())) << name;
             EXPECT_EQ(frisch.feld(Feld::Textanzahl), std::to_string(soll.size())) << name;
             EXPECT_EQ(frisch.fenster.ereignisse.size(), 1U) << name << ": only the dialog";
         }
@@ -114,7 +106,7 @@ TEST_F(Laden, HoechstensDreitausendfuenfhundertneunundneunzigWerte) {
         inhalt += std::to_string(i % 37) + "\n";
     }
     lade(schreibe("viel.txt", inhalt));
-    EXPECT_EQ(t.s().dateianzahl, 3599);
+    EXPECT_EQ(t.s().dateianzahl(), 3599);
     EXPECT_EQ(t.feld(Feld::Textanzahl), "3599");
     EXPECT_EQ(t.s().permanenz.back(), 3598 % 37);
 }
@@ -142,7 +134,7 @@ TEST_F(Laden, AbbruchNachEinemLadenLaedtDieselbeDateiErneut) {
     t.tisch.wurf();
     abbrechen();
     EXPECT_EQ(t.s().dateimodus, 1);
-    EXPECT_EQ(t.s().dateianzahl, 3);
+    EXPECT_EQ(t.s().dateianzahl(), 3);
     t.tisch.wurf();
     EXPECT_EQ(t.s().aktzahl, 17) << "the replay goes on where it was";
 }
@@ -159,10 +151,9 @@ TEST_F(Laden, AbbruchOhneFruehereDatei) {
 TEST_F(Laden, DateiEndetInDenErstenVierItems) {
     for (const char* inhalt : {"Spielbank", "Spielbank\n", "Spielbank,a,b", "Spielbank\na\nb\nc"}) {
         Tisch frisch;
-        frisch.fenster.waehle(schreibe("kurz.txt", inhalt).string());
-        laden(frisch.tisch.sitzung(), frisch.fenster, frisch.fenster, frisch.fenster);
+        frisch.lade(schreibe("kurz.txt", inhalt).string());
         EXPECT_EQ(frisch.s().dateimodus, 1) << inhalt;
-        EXPECT_EQ(frisch.s().dateianzahl, 0) << inhalt;
+        EXPECT_EQ(frisch.s().dateianzahl(), 0) << inhalt;
         EXPECT_EQ(frisch.feld(Feld::Textanzahl), "0") << inhalt;
         EXPECT_EQ(frisch.fenster.ereignisse.size(), 1U) << inhalt;
     }
@@ -210,7 +201,7 @@ TEST_F(Laden, OhneLeserecht) {
         lade(pfad);
         const bool richtig =
             meldungstexte() == std::vector<std::string>{"Die Datei kann nicht gelesen werden! "} &&
-            t.s().dateimodus == 1 && t.s().dateianzahl == 0 &&
+            t.s().dateimodus == 1 && t.s().dateianzahl() == 0 &&
             t.feld(Feld::Label7) == pfad.string();
         ::_exit(richtig ? 0 : 1);
     }
@@ -221,33 +212,42 @@ TEST_F(Laden, OhneLeserecht) {
         << "1: wrong answer to the locked file, 3: could not drop root";
 }
 
-// A dialog whose file is gone by the time it is read.
-class VerschwindenderDialog : public Dateidialog {
-  public:
-    explicit VerschwindenderDialog(fs::path pfad) : pfad_(std::move(pfad)) {}
-    std::string oeffnen(std::string_view, std::string_view) override {
-        fs::remove(pfad_);
-        return pfad_.string();
-    }
-
-  private:
-    fs::path pfad_;
-};
-
+// The file is gone by the time it is read: removed while the dialog is shown.
 TEST_F(Laden, DateiVerschwindetZwischenDialogUndLesen) {
     const fs::path pfad = schreibe("weg.txt", "Spielbank\na\nb\nc\n5\n");
-    VerschwindenderDialog dialog(pfad);
-    laden(t.tisch.sitzung(), t.fenster, dialog, t.fenster);
+    t.fenster.beobachter = [&pfad](const Ereignis& e) {
+        if (e.art == Ereignis::Art::dialog) {
+            fs::remove(pfad);
+        }
+    };
+    t.lade(pfad.string());
     erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
+}
+
+// What the reader hands over is taken only when it read the file, and never beyond 3599 values.
+TEST_F(Laden, DerKernNimmtNurGelesenesUndHoechstens3599Werte) {
+    t.leser.vorgabe = Permanenzdaten{Leseergebnis::gelesen, std::vector<double>(4000, 7.0)};
+    t.lade("viel.txt");
+    EXPECT_EQ(t.s().dateianzahl(), 3599);
+    EXPECT_EQ(t.s().permanenz.size(), 3599U);
+    EXPECT_EQ(t.feld(Feld::Textanzahl), "3599");
+
+    for (const Leseergebnis abgelehnt : {Leseergebnis::formatUngueltig, Leseergebnis::lesefehler}) {
+        t.fenster.ereignisse.clear();
+        t.leser.vorgabe = Permanenzdaten{abgelehnt, {1.0, 2.0}};
+        t.lade("schlecht.txt");
+        erwarteAbgelehnt("schlecht.txt", abgelehnt == Leseergebnis::lesefehler
+                                             ? "Die Datei kann nicht gelesen werden! "
+                                             : "Diese Datei hat ein ungültiges Datenformat! ");
+    }
 }
 
 TEST_F(Laden, PfadMitNulZeichenWirdNichtGekuerzt) {
     schreibe("a", "Spielbank\na\nb\nc\n5\n");
     const std::string pfad = (ordner_ / "a").string() + std::string(1, '\0') + "b";
-    t.fenster.waehle(pfad);
-    laden(t.tisch.sitzung(), t.fenster, t.fenster, t.fenster);
+    t.lade(pfad);
     EXPECT_EQ(meldungstexte(), std::vector<std::string>{"Die Datei kann nicht gelesen werden! "});
-    EXPECT_EQ(t.s().dateianzahl, 0);
+    EXPECT_EQ(t.s().dateianzahl(), 0);
 }
 
 } // namespace

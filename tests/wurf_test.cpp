@@ -154,16 +154,9 @@ TEST(Wurf, GrenzeVonFuenftausendWuerfen) {
     EXPECT_EQ(t.wirf(3), WurfErgebnis::grenzeErreicht);
 }
 
-Tisch mitPermanenz(std::vector<double> werte) {
-    Tisch t;
-    t.tisch.sitzung().permanenz = std::move(werte);
-    t.tisch.sitzung().dateianzahl = static_cast<std::int16_t>(t.s().permanenz.size());
-    t.tisch.sitzung().dateimodus = 1;
-    return t;
-}
-
 TEST(Wurf, PermanenzBisZurErschoepfung) {
-    Tisch t = mitPermanenz({5, 17, 0.5, 1.5, 2.5, 35.5, 36.5, -0.4, 7, 8});
+    Tisch t;
+    t.ladeWerte({5, 17, 0.5, 1.5, 2.5, 35.5, 36.5, -0.4, 7, 8});
     const int erwartet[] = {5, 17, 0, 2, 2, 36, 36, 0, 7, 8};
     for (const int zahl : erwartet) {
         EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::aufgenommen);
@@ -187,7 +180,8 @@ TEST(Wurf, UngueltigerPermanenzwertWirdAbgewiesen) {
                                 std::numeric_limits<double>::infinity(),
                                 -std::numeric_limits<double>::infinity()};
     for (const double wert : ungueltig) {
-        Tisch t = mitPermanenz({4, wert, 6});
+        Tisch t;
+        t.ladeWerte({4, wert, 6});
         t.tisch.wurf();
         t.fenster.setzeText(Feld::zahl, "12");
         EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::permanenzUngueltig) << wert;

@@ -35,8 +35,8 @@ std::string pruefeZaehler(const Sitzung& s) {
     if (s.rotpos < 0 || s.rotpos > 37 || (s.rotlaenge != 36 && s.rotlaenge != 37)) {
         return "rotation out of range";
     }
-    if (s.wurfzaehler < 0 || s.wurfzaehler > wurfgrenze || s.dateianzahl < 0 ||
-        s.dateianzahl > permanenzgrenze) {
+    if (s.wurfzaehler < 0 || s.wurfzaehler > wurfgrenze || s.dateianzahl() < 0 ||
+        s.dateianzahl() > permanenzgrenze) {
         return "counter out of range";
     }
     return {};

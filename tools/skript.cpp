@@ -1,16 +1,59 @@
 #include "skript.h"
 
-#include "laden.h"
-#include "texte.h"
-
 #include <algorithm>
 #include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
-#include <vector>
 
 namespace quentor {
+
+// How a command's arguments are read.
+enum class Art {
+    keine,       // nothing may follow the word
+    antwort,     // ja | nein
+    optionsfeld, // 0 | 1
+    text,        // everything after the first blank, as it stands
+    pfad,        // as text; a word without a blank cancels the dialog
+    zufallswerte // one or more reals 0 <= r < 1
+};
+
+struct Skript::Argumente {
+    std::string_view text;
+    bool hatText = false; // a blank followed the word
+    bool ja = false;
+    int index = 0;
+    std::vector<float> werte;
+};
+
+struct Skript::Befehl {
+    std::string_view wort;
+    Art art;
+    std::string_view argumente;    // as the usage text shows them
+    std::string_view beschreibung; // for the usage text
+    Ausgang (Skript::*aktion)(const Argumente&);
+};
+
+const std::vector<Skript::Befehl>& Skript::befehle() {
+    static const std::vector<Befehl> tabelle{
+        {"wurf", Art::keine, "", "ein Klick auf \"Wurf\"", &Skript::wurf},
+        {"rotat", Art::keine, "", "ein Klick auf \"Rotat\"", &Skript::rotat},
+        {"neu", Art::antwort, "ja|nein", "ein Klick auf \"Neu\", die Frage so beantwortet",
+         &Skript::neu},
+        {"ende", Art::antwort, "ja|nein", "ein Klick auf \"Ende\", die Frage so beantwortet",
+         &Skript::ende},
+        {"zahl", Art::text, "TEXT", "TEXT (alles nach dem ersten Blank) ins Zahlfeld getippt",
+         &Skript::zahl},
+        {"haken", Art::optionsfeld, "0|1", "ein Klick auf Optionsfeld 0 (ohne Zero) oder 1 (löschen)",
+         &Skript::haken},
+        {"datei", Art::pfad, "[PFAD]",
+         "ein Klick auf \"Datei\"; PFAD gewählt, ohne PFAD abgebrochen", &Skript::datei},
+        {"zufall", Art::zufallswerte, "R1 R2 ...", "die nächsten Zufallswerte, 0 <= R < 1",
+         &Skript::zufall},
+        {"zeige", Art::keine, "", "den Zustand als eine JSON-Zeile ausgeben", &Skript::zeige},
+    };
+    return tabelle;
+}
 
 namespace {
 
@@ -53,25 +96,73 @@ std::optional<float> zufallswert(std::string_view wort) {
     return r;
 }
 
-std::optional<bool> antwort(const std::vector<std::string_view>& w) {
-    if (w.size() == 1 && (w[0] == "ja" || w[0] == "nein")) {
-        return w[0] == "ja";
+std::string zitiert(std::string_view wort) {
+    return "'" + std::string(wort) + "'";
+}
+
+std::optional<std::string> liesZufallswerte(std::string_view wort,
+                                            const std::vector<std::string_view>& w,
+                                            std::vector<float>& werte) {
+    for (const auto einzeln : w) {
+        const auto r = zufallswert(einzeln);
+        if (!r) {
+            return zitiert(wort) + " braucht Werte 0 <= r < 1, nicht " + zitiert(einzeln);
+        }
+        werte.push_back(*r);
+    }
+    if (werte.empty()) {
+        return zitiert(wort) + " braucht mindestens einen Wert";
+    }
+    return std::nullopt;
+}
+
+// Fills `a` from the words after the command; returns what is wrong with them, if anything.
+std::optional<std::string> liesWoerter(Art art, std::string_view wort,
+                                       const std::vector<std::string_view>& w,
+                                       Skript::Argumente& a) {
+    switch (art) {
+    case Art::keine:
+        if (!w.empty()) {
+            return zitiert(wort) + " nimmt kein Argument";
+        }
+        break;
+    case Art::antwort:
+        if (w.size() != 1 || (w[0] != "ja" && w[0] != "nein")) {
+            return zitiert(wort) + " braucht die Antwort ja oder nein";
+        }
+        a.ja = w[0] == "ja";
+        break;
+    case Art::optionsfeld:
+        if (w.size() != 1 || (w[0] != "0" && w[0] != "1")) {
+            return zitiert(wort) + " braucht das Optionsfeld 0 oder 1";
+        }
+        a.index = w[0] == "1" ? 1 : 0;
+        break;
+    case Art::zufallswerte:
+        return liesZufallswerte(wort, w, a.werte);
+    case Art::text:
+    case Art::pfad:
+        break;
     }
     return std::nullopt;
 }
 
 nlohmann::ordered_json ereignisAlsJson(const Ereignis& e) {
-    if (e.art == Ereignis::Art::dialog) {
+    switch (e.art) {
+    case Ereignis::Art::dialog:
         return {{"dialog", {{"titel", e.titel}, {"filter", e.text}}}};
+    case Ereignis::Art::frage:
+        return {{"frage", {{"titel", e.titel}, {"text", e.text}}}};
+    case Ereignis::Art::meldung:
+        break;
     }
     return {{"meldung", {{"titel", e.titel}, {"text", e.text}}}};
 }
 
 } // namespace
 
-Skript::Skript(std::ostream& aus) : aus_(aus), tisch_(fenster_, fenster_, fenster_, zufall_) {
-    fenster_.beobachter = [this](const Ereignis& e) { schreibe(ereignisAlsJson(e)); };
-    tisch_.start();
+Skript::Skript(std::ostream& aus) : aus_(aus) {
+    speicher_.fenster.beobachter = [this](const Ereignis& e) { schreibe(ereignisAlsJson(e)); };
 }
 
 void Skript::schreibe(const nlohmann::ordered_json& objekt) {
@@ -79,14 +170,10 @@ void Skript::schreibe(const nlohmann::ordered_json& objekt) {
     aus_.flush();
 }
 
-void Skript::frage(std::string_view titel, std::string_view text) {
-    schreibe({{"frage", {{"titel", titel}, {"text", text}}}});
-}
-
 Skript::Ausgang Skript::zeile(std::string_view zeile, std::string& grund) {
     // Everything shown has been printed already; a long script keeps no history.
-    fenster_.ereignisse.clear();
-    fenster_.neuGezeichnet.clear();
+    speicher_.fenster.ereignisse.clear();
+    speicher_.fenster.neuGezeichnet.clear();
     if (!zeile.empty() && zeile.back() == '\r') {
         zeile.remove_suffix(1);
     }
@@ -94,97 +181,82 @@ Skript::Ausgang Skript::zeile(std::string_view zeile, std::string& grund) {
         return Ausgang::weiter;
     }
     const std::size_t blank = zeile.find(' ');
-    if (blank == std::string_view::npos) {
-        return befehl(zeile, {}, false, grund);
+    const std::string_view wort = zeile.substr(0, blank);
+    const auto& tabelle = befehle();
+    const auto befehl = std::find_if(tabelle.begin(), tabelle.end(),
+                                     [wort](const Befehl& b) { return b.wort == wort; });
+    if (befehl == tabelle.end()) {
+        grund = "unbekannter Befehl " + zitiert(wort);
+        return Ausgang::fehler;
     }
-    return befehl(zeile.substr(0, blank), zeile.substr(blank + 1), true, grund);
+    Argumente argumente;
+    argumente.hatText = blank != std::string_view::npos;
+    argumente.text = argumente.hatText ? zeile.substr(blank + 1) : std::string_view();
+    if (auto fehler = liesWoerter(befehl->art, wort, woerter(argumente.text), argumente)) {
+        grund = std::move(*fehler);
+        return Ausgang::fehler;
+    }
+    return (this->*befehl->aktion)(argumente);
 }
 
-Skript::Ausgang Skript::befehl(std::string_view wort, std::string_view rest, bool hatRest,
-                               std::string& grund) {
-    const auto argumente = woerter(rest);
-    const auto ohneArgumente = [&] {
-        if (!argumente.empty()) {
-            grund = "'" + std::string(wort) + "' nimmt kein Argument";
-        }
-        return argumente.empty();
-    };
-    if (wort == "wurf" || wort == "rotat" || wort == "zeige") {
-        if (!ohneArgumente()) {
-            return Ausgang::fehler;
-        }
-        if (wort == "wurf") {
-            tisch_.wurf();
-        } else if (wort == "rotat") {
-            tisch_.ganzerotation();
-        } else {
-            schreibe(zustand());
-        }
-        return Ausgang::weiter;
+Skript::Ausgang Skript::wurf(const Argumente& /*keine*/) {
+    speicher_.tisch.wurf();
+    return Ausgang::weiter;
+}
+
+Skript::Ausgang Skript::rotat(const Argumente& /*keine*/) {
+    speicher_.tisch.ganzerotation();
+    return Ausgang::weiter;
+}
+
+Skript::Ausgang Skript::neu(const Argumente& a) {
+    speicher_.fenster.antworte(a.ja);
+    speicher_.tisch.neuanfang();
+    return Ausgang::weiter;
+}
+
+Skript::Ausgang Skript::ende(const Argumente& a) {
+    speicher_.fenster.antworte(a.ja);
+    return speicher_.tisch.beenden() ? Ausgang::beendet : Ausgang::weiter;
+}
+
+// What the user types into the number box.
+Skript::Ausgang Skript::zahl(const Argumente& a) {
+    speicher_.fenster.setzeText(Feld::zahl, a.text);
+    return Ausgang::weiter;
+}
+
+// The user toggles the box; its click applies both boxes.
+Skript::Ausgang Skript::haken(const Argumente& a) {
+    Speicherfenster& f = speicher_.fenster;
+    f.setzeHaken(a.index, 1 - f.haken(a.index));
+    speicher_.tisch.optionen();
+    return Ausgang::weiter;
+}
+
+Skript::Ausgang Skript::datei(const Argumente& a) {
+    if (a.hatText) {
+        speicher_.fenster.waehle(std::string(a.text));
+    } else {
+        speicher_.fenster.abbrechen();
     }
-    if (wort == "neu" || wort == "ende") {
-        const auto ja = antwort(argumente);
-        if (!ja) {
-            grund = "'" + std::string(wort) + "' braucht die Antwort ja oder nein";
-            return Ausgang::fehler;
-        }
-        if (wort == "neu") {
-            frage(texte::neuTitel, texte::neuFrage);
-            if (*ja) {
-                tisch_.neustart();
-            }
-            return Ausgang::weiter;
-        }
-        frage(texte::endeTitel, texte::endeFrage);
-        return *ja ? Ausgang::beendet : Ausgang::weiter;
-    }
-    if (wort == "zahl") {
-        fenster_.setzeText(Feld::zahl, rest);
-        return Ausgang::weiter;
-    }
-    if (wort == "haken") {
-        if (argumente.size() != 1 || (argumente[0] != "0" && argumente[0] != "1")) {
-            grund = "'haken' braucht das Optionsfeld 0 oder 1";
-            return Ausgang::fehler;
-        }
-        const int index = argumente[0] == "1" ? 1 : 0;
-        fenster_.setzeHaken(index, 1 - fenster_.haken(index));
-        tisch_.optionen();
-        return Ausgang::weiter;
-    }
-    if (wort == "datei") {
-        if (hatRest) {
-            fenster_.waehle(std::string(rest));
-        } else {
-            fenster_.abbrechen();
-        }
-        laden(tisch_.sitzung(), fenster_, fenster_, fenster_);
-        return Ausgang::weiter;
-    }
-    if (wort == "zufall") {
-        std::vector<float> werte;
-        for (const auto w : argumente) {
-            const auto r = zufallswert(w);
-            if (!r) {
-                grund = "'zufall' braucht Werte 0 <= r < 1, nicht '" + std::string(w) + "'";
-                return Ausgang::fehler;
-            }
-            werte.push_back(*r);
-        }
-        if (werte.empty()) {
-            grund = "'zufall' braucht mindestens einen Wert";
-            return Ausgang::fehler;
-        }
-        zufall_.vorgeben(std::move(werte));
-        return Ausgang::weiter;
-    }
-    grund = "unbekannter Befehl '" + std::string(wort) + "'";
-    return Ausgang::fehler;
+    speicher_.tisch.laden();
+    return Ausgang::weiter;
+}
+
+Skript::Ausgang Skript::zufall(const Argumente& a) {
+    speicher_.zufall.vorgeben(a.werte);
+    return Ausgang::weiter;
+}
+
+Skript::Ausgang Skript::zeige(const Argumente& /*keine*/) {
+    schreibe(zustand());
+    return Ausgang::weiter;
 }
 
 nlohmann::ordered_json Skript::zustand() const {
-    const Sitzung& s = tisch_.sitzung();
-    const Tabelle& t = tisch_.tabelle();
+    const Sitzung& s = speicher_.tisch.sitzung();
+    const Tabelle& t = speicher_.tisch.tabelle();
     auto farben = nlohmann::ordered_json::array();
     auto texte = nlohmann::ordered_json::array();
     for (int z = 0; z < zeilenanzahl; ++z) {
@@ -198,27 +270,36 @@ nlohmann::ordered_json Skript::zustand() const {
         texte.push_back(textzeile);
     }
     nlohmann::ordered_json j;
-    j["zahl"] = fenster_.text(Feld::zahl);
-    j["laufnummer"] = fenster_.text(Feld::laufnummer);
-    j["Textanzahl"] = fenster_.text(Feld::Textanzahl);
-    j["Label3"] = fenster_.text(Feld::Label3);
-    j["Label23"] = fenster_.text(Feld::Label23);
-    j["Label8"] = fenster_.text(Feld::Label8);
-    j["Label7"] = fenster_.text(Feld::Label7);
+    for (const auto& [feld, name] : anzeigefelder) {
+        j[std::string(name)] = speicher_.fenster.text(feld);
+    }
     j["wurfzaehler"] = s.wurfzaehler;
     j["aktzahl"] = s.aktzahl;
     j["rotpos"] = s.rotpos;
     j["rotlaenge"] = s.rotlaenge;
     j["rotnummer"] = s.rotnummer;
     j["dateimodus"] = s.dateimodus;
-    j["dateianzahl"] = s.dateianzahl;
+    j["dateianzahl"] = s.dateianzahl();
     j["loeschflag"] = s.loeschflag;
     j["freizahl"] = s.freizahl;
-    j["haken"] = {fenster_.haken(0), fenster_.haken(1)};
+    j["haken"] = {speicher_.fenster.haken(0), speicher_.fenster.haken(1)};
     j["fenster"] = s.fenster;
     j["farben"] = farben;
     j["texte"] = texte;
     return j;
+}
+
+std::string Skript::uebersicht() {
+    std::string text;
+    for (const Befehl& b : befehle()) {
+        std::string aufruf = "  " + std::string(b.wort);
+        if (!b.argumente.empty()) {
+            aufruf += " " + std::string(b.argumente);
+        }
+        aufruf.resize(std::max<std::size_t>(aufruf.size() + 2, 22), ' ');
+        text += aufruf + std::string(b.beschreibung) + "\n";
+    }
+    return text;
 }
 
 int fuehreSkriptAus(std::istream& ein, std::ostream& aus, std::ostream& fehler) {

@@ -1,14 +1,15 @@
 #include "speicherfenster.h"
 
+#include <utility>
+
 namespace quentor {
 
 void Speicherfenster::setzeText(Feld feld, std::string_view text) {
-    felder_[feld] = text;
+    felder_[index(feld)] = text;
 }
 
 std::string Speicherfenster::text(Feld feld) const {
-    const auto it = felder_.find(feld);
-    return it == felder_.end() ? std::string() : it->second;
+    return felder_[index(feld)];
 }
 
 void Speicherfenster::neuZeichnen(Feld feld) {
@@ -23,18 +24,24 @@ void Speicherfenster::setzeHaken(int index, int zustand) {
     haken_.at(static_cast<std::size_t>(index)) = zustand;
 }
 
-void Speicherfenster::warnung(std::string_view titel, std::string_view text) {
-    ereignisse.push_back({Ereignis::Art::meldung, std::string(titel), std::string(text)});
+void Speicherfenster::zeige(Ereignis ereignis) {
+    ereignisse.push_back(std::move(ereignis));
     if (beobachter) {
         beobachter(ereignisse.back());
     }
 }
 
+void Speicherfenster::warnung(std::string_view titel, std::string_view text) {
+    zeige({Ereignis::Art::meldung, std::string(titel), std::string(text)});
+}
+
+bool Speicherfenster::frage(std::string_view titel, std::string_view text) {
+    zeige({Ereignis::Art::frage, std::string(titel), std::string(text)});
+    return std::exchange(antwort_, false);
+}
+
 std::string Speicherfenster::oeffnen(std::string_view titel, std::string_view filter) {
-    ereignisse.push_back({Ereignis::Art::dialog, std::string(titel), std::string(filter)});
-    if (beobachter) {
-        beobachter(ereignisse.back());
-    }
+    zeige({Ereignis::Art::dialog, std::string(titel), std::string(filter)});
     if (wahl_) {
         letzterName_ = *wahl_;
     }

@@ -1,7 +1,8 @@
 #pragma once
-// The window in memory: display fields as strings, option boxes as two flags, the file dialog
-// answered by whoever drives it, and every dialog or message box reported to an observer at the
-// moment it is shown. The script driver and the tests use it in place of the Qt window.
+// The window in memory: display fields as strings, option boxes as two flags, the file dialog and
+// the questions answered by whoever drives it, and every dialog, question or message box reported
+// to an observer at the moment it is shown. The script driver and the tests use it in place of the
+// Qt window.
 
 #include "schnittstellen.h"
 #include "zufall.h"
@@ -9,7 +10,6 @@
 #include <array>
 #include <deque>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,10 +17,10 @@
 namespace quentor {
 
 struct Ereignis {
-    enum class Art { dialog, meldung };
+    enum class Art { dialog, meldung, frage };
     Art art;
     std::string titel;
-    std::string text; // the message, or the dialog's filter
+    std::string text; // the message or question, or the dialog's filter
 };
 
 class Speicherfenster : public Anzeige, public Optionsfelder, public Meldungen, public Dateidialog {
@@ -30,21 +30,30 @@ class Speicherfenster : public Anzeige, public Optionsfelder, public Meldungen, 
     void neuZeichnen(Feld feld) override;
     int haken(int index) const override;
     void warnung(std::string_view titel, std::string_view text) override;
+    // Answers with what antworte() set, once; No when nothing was set.
+    bool frage(std::string_view titel, std::string_view text) override;
     // Reports the path set by waehle(), or after abbrechen() the name it reported last.
     std::string oeffnen(std::string_view titel, std::string_view filter) override;
 
+    // The user ticks or unticks a box; the caller then runs the box's click.
     void setzeHaken(int index, int zustand);
+    // How the user will answer the next question.
+    void antworte(bool ja) { antwort_ = ja; }
     // How the user will answer the next file dialog.
     void waehle(std::string pfad) { wahl_ = std::move(pfad); }
     void abbrechen() { wahl_.reset(); }
 
+    // Called with every box at the moment it is shown; may be empty.
     std::function<void(const Ereignis&)> beobachter;
     std::vector<Ereignis> ereignisse;
     std::vector<Feld> neuGezeichnet;
 
   private:
-    std::map<Feld, std::string> felder_;
+    void zeige(Ereignis ereignis);
+
+    std::array<std::string, anzeigefelder.size()> felder_;
     std::array<int, 2> haken_{};
+    bool antwort_ = false;
     std::optional<std::string> wahl_;
     std::string letzterName_;
 };

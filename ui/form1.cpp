@@ -1,8 +1,8 @@
 #include "form1.h"
 
-#include "laden.h"
 #include "steuerelemente.h"
 #include "texte.h"
+#include "umrechnung.h"
 #include "zufall.h"
 
 #include <QCheckBox>
@@ -12,15 +12,25 @@
 
 namespace quentor {
 
+namespace {
+
+// The control of an element, as the class its kind makes (checked when the table is compiled).
+template <class T> T* als(const Erzeugt& erzeugt, Element element) {
+    return static_cast<T*>(erzeugt.elemente[static_cast<std::size_t>(element)]);
+}
+
+} // namespace
+
 Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* eltern)
     : QWidget(eltern),
       zufall_(zufall ? std::move(zufall) : std::make_unique<Mersennezufall>(saatAusUhr())),
-      Dialog1(*this, kaesten_), tisch_(*this, *this, *this, *zufall_), modell_(tisch_.tabelle()) {
+      Dialog1(*this, kaesten_), tisch_(Umgebung{*this, *this, *this, Dialog1, *zufall_, leser_}),
+      modell_(tisch_.tabelle()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qtext(texte::fenstertitel));
     setFixedSize(pixel(fensterbreiteTwips), pixel(fensterhoeheTwips));
     QPalette farben = palette();
-    farben.setColor(QPalette::Window, fensterhintergrund.farbe());
+    farben.setColor(QPalette::Window, qfarbe(fensterhintergrund));
     setPalette(farben);
     setAutoFillBackground(true);
     setFont(arial(fensterschrift));
@@ -35,34 +45,23 @@ Form1::~Form1() {
 }
 
 void Form1::erzeugeSteuerelemente() {
-    for (const Steuerelement& e : steuerelemente) {
-        erzeuge(e, this);
-    }
-    tabelle = element<Tabellenansicht>("tabelle");
-    zahl = element<QLineEdit>("zahl");
-    laufnummer = element<QLineEdit>("laufnummer");
-    Textanzahl = element<QLineEdit>("Textanzahl");
-    Label3 = element<QLabel>("Label3");
-    Label7 = element<QLabel>("Label7");
-    Label8 = element<QLabel>("Label8");
-    Label23 = element<QLabel>("Label23");
-    Check1 = {element<QCheckBox>("Check1(0)"), element<QCheckBox>("Check1(1)")};
-    okwurf = element<QPushButton>("okwurf");
-    okstep = element<QPushButton>("okstep");
-    okneu = element<QPushButton>("okneu");
-    okende = element<QPushButton>("okende");
-    okdatei = element<QPushButton>("okdatei");
+    const Erzeugt erzeugt = quentor::erzeugeSteuerelemente(this);
+    anzeigen_ = erzeugt.felder;
+    zahl = static_cast<QLineEdit*>(anzeigen_[index(Feld::zahl)]);
+    tabelle = als<Tabellenansicht>(erzeugt, Element::tabelle);
+    Check1 = {als<QCheckBox>(erzeugt, Element::Check1_0),
+              als<QCheckBox>(erzeugt, Element::Check1_1)};
+    okwurf = als<QPushButton>(erzeugt, Element::okwurf);
+    okstep = als<QPushButton>(erzeugt, Element::okstep);
+    okneu = als<QPushButton>(erzeugt, Element::okneu);
+    okende = als<QPushButton>(erzeugt, Element::okende);
+    okdatei = als<QPushButton>(erzeugt, Element::okdatei);
 
     tabelle->setModel(&modell_);
-    QWidget* vorige = nullptr;
-    for (const char* name : tabulatorfolge) {
-        QWidget* naechste = element<QWidget>(name);
-        if (vorige != nullptr) {
-            setTabOrder(vorige, naechste);
-        }
-        vorige = naechste;
+    for (std::size_t i = 1; i < erzeugt.tabulatorfolge.size(); ++i) {
+        setTabOrder(erzeugt.tabulatorfolge[i - 1], erzeugt.tabulatorfolge[i]);
     }
-    tabelle->setFocus();
+    erzeugt.tabulatorfolge.front()->setFocus();
 }
 
 void Form1::verbindeEreignisse() {
@@ -97,20 +96,18 @@ void Form1::okstep_Click() {
 }
 
 void Form1::okneu_Click() {
-    if (frage(texte::neuTitel, texte::neuFrage)) {
-        tisch_.neustart();
-        tabelleZeigen();
-    }
+    tisch_.neuanfang();
+    tabelleZeigen();
 }
 
 void Form1::okende_Click() {
-    if (frage(texte::endeTitel, texte::endeFrage)) {
+    if (tisch_.beenden()) {
         close();
     }
 }
 
 void Form1::okdatei_Click() {
-    laden(tisch_.sitzung(), *this, Dialog1, *this);
+    tisch_.laden();
 }
 
 // Either box applies both; the index is not needed.
@@ -132,38 +129,8 @@ void Form1::tabelleZeigen() {
     modell_.aktualisiere();
 }
 
-bool Form1::frage(std::string_view titel, std::string_view text) {
-    return kaesten_.frage(this, qtext(titel), qtext(text));
-}
-
-QWidget* Form1::anzeigeelement(Feld feld) const {
-    switch (feld) {
-    case Feld::zahl:
-        return zahl;
-    case Feld::laufnummer:
-        return laufnummer;
-    case Feld::Textanzahl:
-        return Textanzahl;
-    case Feld::Label3:
-        return Label3;
-    case Feld::Label7:
-        return Label7;
-    case Feld::Label8:
-        return Label8;
-    case Feld::Label23:
-        return Label23;
-    }
-    return nullptr;
-}
-
-template <class T> T* Form1::element(const char* name) const {
-    T* gefunden = findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    Q_ASSERT(gefunden != nullptr);
-    return gefunden;
-}
-
 void Form1::setzeText(Feld feld, std::string_view text) {
-    QWidget* ziel = anzeigeelement(feld);
+    QWidget* ziel = anzeigen_[index(feld)];
     const QString inhalt = qtext(text);
     if (auto* box = qobject_cast<QLineEdit*>(ziel)) {
         box->setText(inhalt);
@@ -171,17 +138,17 @@ void Form1::setzeText(Feld feld, std::string_view text) {
     }
     // A label's accessible name is its role, and a named label reports no value: what it shows
     // goes to its description.
-    auto* label = qobject_cast<QLabel*>(ziel);
+    auto* label = static_cast<QLabel*>(ziel);
     label->setText(inhalt);
     label->setAccessibleDescription(inhalt);
 }
 
 std::string Form1::text(Feld feld) const {
-    const QWidget* quelle = anzeigeelement(feld);
+    const QWidget* quelle = anzeigen_[index(feld)];
     if (const auto* box = qobject_cast<const QLineEdit*>(quelle)) {
         return box->text().toStdString();
     }
-    return qobject_cast<const QLabel*>(quelle)->text().toStdString();
+    return static_cast<const QLabel*>(quelle)->text().toStdString();
 }
 
 // Paints at once, before the running event ends. With Label3, the last repaint of a spin, the
@@ -191,7 +158,7 @@ void Form1::neuZeichnen(Feld feld) {
         modell_.aktualisiere();
         tabelle->viewport()->repaint();
     }
-    anzeigeelement(feld)->repaint();
+    anzeigen_[index(feld)]->repaint();
 }
 
 int Form1::haken(int index) const {
@@ -200,6 +167,10 @@ int Form1::haken(int index) const {
 
 void Form1::warnung(std::string_view titel, std::string_view text) {
     kaesten_.warnung(this, qtext(titel), qtext(text));
+}
+
+bool Form1::frage(std::string_view titel, std::string_view text) {
+    return kaesten_.frage(this, qtext(titel), qtext(text));
 }
 
 } // namespace quentor

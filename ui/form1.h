@@ -6,10 +6,11 @@
 // names (writing `zahl` raises zahl_Change(), which turns its text black and enables "Wurf"),
 // has `laufnummer`, `zahl` and `Label3` repainted at once through neuZeichnen() so that a whole
 // rotation can be followed while it runs, and recolours its table model, which the grid
-// `tabelle` shows. The window decides nothing: each event asks its question, if one is due, and
-// calls one operation of the core.
+// `tabelle` shows. The window decides nothing: each event calls one operation of the core, which
+// asks its questions and shows its messages through the window's boxes.
 
 #include "kaesten.h"
+#include "permanenzleser.h"
 #include "schnittstellen.h"
 #include "spieltisch.h"
 #include "tabellenansicht.h"
@@ -22,7 +23,6 @@
 #include <string_view>
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -53,31 +53,25 @@ class Form1 : public QWidget, private Anzeige, private Optionsfelder, private Me
     void erzeugeSteuerelemente();
     void verbindeEreignisse();
     void tabelleZeigen();
-    bool frage(std::string_view titel, std::string_view text);
-    QWidget* anzeigeelement(Feld feld) const;
-    template <class T> T* element(const char* name) const;
 
     void setzeText(Feld feld, std::string_view text) override;
     std::string text(Feld feld) const override;
     void neuZeichnen(Feld feld) override;
     int haken(int index) const override;
     void warnung(std::string_view titel, std::string_view text) override;
+    bool frage(std::string_view titel, std::string_view text) override;
 
     std::unique_ptr<Zufallsquelle> zufall_;
     Kaesten kaesten_;
     Dateiauswahl Dialog1;
+    Dateileser leser_;
     Spieltisch tisch_;
     Tabellenmodell modell_;
 
     // The controls; the window owns them as their parent.
-    Tabellenansicht* tabelle = nullptr;
+    std::array<QWidget*, anzeigefelder.size()> anzeigen_{}; // by Feld
     QLineEdit* zahl = nullptr;
-    QLineEdit* laufnummer = nullptr;
-    QLineEdit* Textanzahl = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label23 = nullptr;
+    Tabellenansicht* tabelle = nullptr;
     std::array<QCheckBox*, 2> Check1{};
     QPushButton* okwurf = nullptr;
     QPushButton* okstep = nullptr;

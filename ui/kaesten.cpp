@@ -1,6 +1,6 @@
 #include "kaesten.h"
 
-#include "steuerelemente.h"
+#include "umrechnung.h"
 
 #include <QFile>
 #include <QFileDialog>

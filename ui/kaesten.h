@@ -42,6 +42,7 @@ QString qtFilter(std::string_view filter);
 // file was ever chosen).
 class Dateiauswahl : public Dateidialog {
   public:
+    // Opens over `eltern` through `kaesten`; both must outlive it (all three belong to Form1).
     Dateiauswahl(QWidget& eltern, Kaesten& kaesten) : eltern_(eltern), kaesten_(kaesten) {}
 
     std::string oeffnen(std::string_view titel, std::string_view filter) override;

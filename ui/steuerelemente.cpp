@@ -1,26 +1,30 @@
 #include "steuerelemente.h"
 
 #include "tabellenansicht.h"
+#include "umrechnung.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <limits>
+#include <map>
 
 namespace quentor {
 
 namespace {
 
-constexpr Rgb hellgrau{224, 224, 224};
-constexpr Rgb feldgrau{220, 220, 220};
-constexpr Rgb mittelgrau{128, 128, 128};
-constexpr Rgb dunkelgrau{64, 64, 64};
-constexpr Rgb gruen{0, 128, 0};
-constexpr Rgb hellgruen{128, 255, 128};
-constexpr Rgb knopfgruen{102, 153, 102};
-constexpr Rgb knopfgrau{192, 192, 192};
+constexpr Farbe hellgrau = rgb(224, 224, 224);
+constexpr Farbe feldgrau = rgb(220, 220, 220);
+constexpr Farbe mittelgrau = rgb(128, 128, 128);
+constexpr Farbe dunkelgrau = rgb(64, 64, 64);
+constexpr Farbe gruen = rgb(0, 128, 0);
+constexpr Farbe blau = rgb(0, 0, 192);
+constexpr Farbe hellgruen = rgb(128, 255, 128);
+constexpr Farbe knopfgruen = rgb(102, 153, 102); // the free cells' colour
+constexpr Farbe knopfgrau = rgb(192, 192, 192);
 
 constexpr Schrift klein{8.25, true};
 constexpr Schrift kleinNormal{8.25, false};
@@ -33,76 +37,106 @@ constexpr Qt::Alignment zentriert = Qt::AlignCenter;
 } // namespace
 
 // clang-format off
-const std::array<Steuerelement, 23> steuerelemente{{
-    {.name = "Label25", .art = Art::beschriftung, .text = "Frei:", .links = 1320, .oben = 240,
-     .breite = 405, .hoehe = 255, .hintergrund = hellgrau, .textfarbe = dunkelgrau,
+constexpr std::array<Steuerelement, 23> steuerelemente{{
+    {.name = "Label25", .text = "Frei:", .links = 1320, .oben = 240, .breite = 405, .hoehe = 255,
+     .hintergrund = hellgrau, .textfarbe = dunkelgrau,
      .tooltip = " Zeigt die aktuelle Anzahl der nichtgekommenen Zahlen innerhalb der "
                 "eingestellten Rotation an "},
-    {.name = "Label23", .art = Art::beschriftung, .links = 1860, .oben = 225, .breite = 375,
-     .hoehe = 225, .hintergrund = feldgrau, .textfarbe = gruen, .schrift = gross,
-     .rolle = "Anzahl freier Zahlen"},
-    {.name = "Label7", .art = Art::beschriftung, .links = 2640, .oben = 240, .breite = 3615,
-     .hoehe = 255, .hintergrund = hellgrau, .textfarbe = mittelgrau, .schrift = kleinNormal,
+    {.feld = Feld::Label23, .links = 1860, .oben = 225, .breite = 375, .hoehe = 225,
+     .hintergrund = feldgrau, .textfarbe = gruen, .schrift = gross, .rolle = "Anzahl freier Zahlen"},
+    {.feld = Feld::Label7, .links = 2640, .oben = 240, .breite = 3615, .hoehe = 255,
+     .hintergrund = hellgrau, .textfarbe = mittelgrau, .schrift = kleinNormal,
      .rolle = "Pfad der geladenen Datei"},
-    {.name = "tabelle", .art = Art::gitter, .links = 720, .oben = 600, .breite = 2385,
-     .hoehe = 6450, .schrift = mittel, .rolle = "Roulettetisch"},
-    {.name = "Label9", .art = Art::beschriftung, .text = "Belegt:", .links = 1080, .oben = 7200,
-     .breite = 645, .hoehe = 255, .hintergrund = hellgrau, .textfarbe = dunkelgrau},
-    {.name = "Label8", .art = Art::beschriftung, .links = 1890, .oben = 7170, .breite = 375,
-     .hoehe = 225, .hintergrund = feldgrau, .textfarbe = gruen, .schrift = gross,
+    {.element = Element::tabelle, .name = "tabelle", .art = Art::gitter, .links = 720, .oben = 600,
+     .breite = 2385, .hoehe = 6450, .schrift = mittel, .rolle = "Roulettetisch", .tabstopp = 1},
+    {.name = "Label9", .text = "Belegt:", .links = 1080, .oben = 7200, .breite = 645, .hoehe = 255,
+     .hintergrund = hellgrau, .textfarbe = dunkelgrau},
+    {.feld = Feld::Label8, .links = 1890, .oben = 7170, .breite = 375, .hoehe = 225,
+     .hintergrund = feldgrau, .textfarbe = gruen, .schrift = gross,
      .rolle = "Anzahl belegter Zahlen"},
-    {.name = "Label5", .art = Art::beschriftung, .text = "LFN", .links = 3960, .oben = 720,
-     .breite = 495, .hoehe = 255, .hintergrund = feldgrau, .textfarbe = mittelgrau},
-    {.name = "Label6", .art = Art::beschriftung, .text = "MAX.", .links = 4950, .oben = 720,
-     .breite = 495, .hoehe = 255, .hintergrund = feldgrau, .textfarbe = mittelgrau},
-    {.name = "laufnummer", .art = Art::textfeld, .links = 3720, .oben = 960, .breite = 855,
+    {.name = "Label5", .text = "LFN", .links = 3960, .oben = 720, .breite = 495, .hoehe = 255,
+     .hintergrund = feldgrau, .textfarbe = mittelgrau},
+    {.name = "Label6", .text = "MAX.", .links = 4950, .oben = 720, .breite = 495, .hoehe = 255,
+     .hintergrund = feldgrau, .textfarbe = mittelgrau},
+    {.feld = Feld::laufnummer, .art = Art::textfeld, .links = 3720, .oben = 960, .breite = 855,
      .hoehe = 405, .hintergrund = hellgruen, .schrift = gross, .ausrichtung = zentriert,
-     .rolle = "Laufnummer (Anzahl der Würfe)"},
-    {.name = "Textanzahl", .art = Art::textfeld, .links = 4800, .oben = 960, .breite = 735,
+     .rolle = "Laufnummer (Anzahl der Würfe)", .tabstopp = 3},
+    {.feld = Feld::Textanzahl, .art = Art::textfeld, .links = 4800, .oben = 960, .breite = 735,
      .hoehe = 375, .hintergrund = hellgrau, .schrift = mittel, .ausrichtung = zentriert,
-     .rolle = "Anzahl der Werte aus der Datei"},
-    {.name = "Label22", .art = Art::beschriftung, .text = "ZAHL", .links = 3960, .oben = 1560,
-     .breite = 495, .hoehe = 255, .hintergrund = feldgrau, .textfarbe = mittelgrau,
-     .schrift = klein},
-    {.name = "zahl", .art = Art::textfeld, .links = 3720, .oben = 1800, .breite = 855,
+     .rolle = "Anzahl der Werte aus der Datei", .tabstopp = 11},
+    {.name = "Label22", .text = "ZAHL", .links = 3960, .oben = 1560, .breite = 495, .hoehe = 255,
+     .hintergrund = feldgrau, .textfarbe = mittelgrau, .schrift = klein},
+    {.feld = Feld::zahl, .art = Art::textfeld, .links = 3720, .oben = 1800, .breite = 855,
      .hoehe = 390, .hintergrund = hellgruen, .schrift = gross, .ausrichtung = zentriert,
-     .rolle = "Aktuelle Zahl"},
-    {.name = "Label4", .art = Art::beschriftung, .text = "ROTAT", .links = 3840, .oben = 2370,
-     .breite = 615, .hoehe = 255, .hintergrund = feldgrau, .textfarbe = mittelgrau,
-     .schrift = klein},
-    {.name = "Label3", .art = Art::beschriftung, .links = 3600, .oben = 2640, .breite = 1095,
-     .hoehe = 375, .hintergrund = hellgrau, .textfarbe = Rgb{0, 0, 192}, .schrift = mittel,
-     .ausrichtung = zentriert, .rolle = "Rotation und Position", .rahmen = true},
-    {.name = "Check1(0)", .art = Art::haken, .links = 3720, .oben = 3840, .breite = 255,
-     .hoehe = 255, .rolle = "36 Zahlen (ohne Zero)"},
-    {.name = "Label1", .art = Art::beschriftung, .text = "36 Zahlen (ohne Zero)", .links = 4080,
-     .oben = 3840, .breite = 2055, .hoehe = 255, .hintergrund = hellgrau, .schrift = normal},
-    {.name = "Check1(1)", .art = Art::haken, .links = 3720, .oben = 4080, .breite = 255,
-     .hoehe = 255, .rolle = "löschen nach Rotation"},
-    {.name = "Label2", .art = Art::beschriftung, .text = "löschen nach Rotation", .links = 4080,
-     .oben = 4080, .breite = 1935, .hoehe = 255, .hintergrund = hellgrau, .schrift = normal},
-    {.name = "okwurf", .art = Art::knopf, .text = "Wurf", .links = 3360, .oben = 5040,
-     .breite = 900, .hoehe = 540, .hintergrund = knopfgruen, .schrift = mittel},
-    {.name = "okstep", .art = Art::knopf, .text = "Rotat", .links = 4440, .oben = 5040,
-     .breite = 900, .hoehe = 540, .hintergrund = knopfgruen, .schrift = mittel,
-     .tooltip = "1 komplette Rotation"},
-    {.name = "okdatei", .art = Art::knopf, .text = "Datei", .links = 4440, .oben = 6000,
-     .breite = 855, .hoehe = 375, .hintergrund = knopfgrau},
-    {.name = "okneu", .art = Art::knopf, .text = "Neu", .links = 3360, .oben = 6600,
-     .breite = 900, .hoehe = 375, .hintergrund = knopfgrau, .schrift = mittel,
-     .tooltip = "Reset und Neuanfang"},
-    {.name = "okende", .art = Art::knopf, .text = "Ende", .links = 4440, .oben = 6600,
-     .breite = 900, .hoehe = 375, .hintergrund = knopfgrau, .schrift = mittel},
+     .rolle = "Aktuelle Zahl", .tabstopp = 4},
+    {.name = "Label4", .text = "ROTAT", .links = 3840, .oben = 2370, .breite = 615, .hoehe = 255,
+     .hintergrund = feldgrau, .textfarbe = mittelgrau, .schrift = klein},
+    {.feld = Feld::Label3, .links = 3600, .oben = 2640, .breite = 1095, .hoehe = 375,
+     .hintergrund = hellgrau, .textfarbe = blau, .schrift = mittel, .ausrichtung = zentriert,
+     .rolle = "Rotation und Position", .rahmen = true},
+    {.element = Element::Check1_0, .name = "Check1(0)", .art = Art::haken, .links = 3720,
+     .oben = 3840, .breite = 255, .hoehe = 255, .rolle = "36 Zahlen (ohne Zero)", .tabstopp = 8},
+    {.name = "Label1", .text = "36 Zahlen (ohne Zero)", .links = 4080, .oben = 3840, .breite = 2055,
+     .hoehe = 255, .hintergrund = hellgrau, .schrift = normal},
+    {.element = Element::Check1_1, .name = "Check1(1)", .art = Art::haken, .links = 3720,
+     .oben = 4080, .breite = 255, .hoehe = 255, .rolle = "löschen nach Rotation", .tabstopp = 9},
+    {.name = "Label2", .text = "löschen nach Rotation", .links = 4080, .oben = 4080, .breite = 1935,
+     .hoehe = 255, .hintergrund = hellgrau, .schrift = normal},
+    {.element = Element::okwurf, .name = "okwurf", .art = Art::knopf, .text = "Wurf", .links = 3360,
+     .oben = 5040, .breite = 900, .hoehe = 540, .hintergrund = knopfgruen, .schrift = mittel,
+     .tabstopp = 2},
+    {.element = Element::okstep, .name = "okstep", .art = Art::knopf, .text = "Rotat",
+     .links = 4440, .oben = 5040, .breite = 900, .hoehe = 540, .hintergrund = knopfgruen,
+     .schrift = mittel, .tooltip = "1 komplette Rotation", .tabstopp = 7},
+    {.element = Element::okdatei, .name = "okdatei", .art = Art::knopf, .text = "Datei",
+     .links = 4440, .oben = 6000, .breite = 855, .hoehe = 375, .hintergrund = knopfgrau,
+     .tabstopp = 10},
+    {.element = Element::okneu, .name = "okneu", .art = Art::knopf, .text = "Neu", .links = 3360,
+     .oben = 6600, .breite = 900, .hoehe = 375, .hintergrund = knopfgrau, .schrift = mittel,
+     .tooltip = "Reset und Neuanfang", .tabstopp = 5},
+    {.element = Element::okende, .name = "okende", .art = Art::knopf, .text = "Ende", .links = 4440,
+     .oben = 6600, .breite = 900, .hoehe = 375, .hintergrund = knopfgrau, .schrift = mittel,
+     .tabstopp = 6},
 }};
 // clang-format on
 
-const std::array<const char*, 11> tabulatorfolge{"tabelle",   "okwurf",  "laufnummer", "zahl",
-                                                 "okneu",     "okende",  "okstep",     "Check1(0)",
-                                                 "Check1(1)", "okdatei", "Textanzahl"};
+namespace {
 
-QString qtext(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+constexpr Art artVon(Element element) {
+    switch (element) {
+    case Element::tabelle:
+        return Art::gitter;
+    case Element::Check1_0:
+    case Element::Check1_1:
+        return Art::haken;
+    default:
+        return Art::knopf;
+    }
 }
+
+// Each display field and each element has exactly one control, of the kind the window expects,
+// and no two controls share a place in the focus order.
+constexpr bool vollstaendig() {
+    std::array<int, anzeigefelder.size()> felder{};
+    std::array<int, elementanzahl> elemente{};
+    std::array<int, steuerelemente.size() + 1> tabstopps{};
+    for (const Steuerelement& e : steuerelemente) {
+        if (e.feld) {
+            ++felder[index(*e.feld)];
+        }
+        if (e.element) {
+            elemente[static_cast<std::size_t>(*e.element)] += e.art == artVon(*e.element) ? 1 : 2;
+        }
+        tabstopps[static_cast<std::size_t>(e.tabstopp)] += e.tabstopp > 0 ? 1 : 0;
+    }
+    const auto einmal = [](int n) { return n == 1; };
+    return std::all_of(felder.begin(), felder.end(), einmal) &&
+           std::all_of(elemente.begin(), elemente.end(), einmal) &&
+           std::none_of(tabstopps.begin(), tabstopps.end(), [](int n) { return n > 1; });
+}
+static_assert(vollstaendig());
+
+} // namespace
 
 QFont arial(Schrift schrift) {
     QFont font(QStringLiteral("Arial"));
@@ -116,12 +150,12 @@ namespace {
 void faerbe(QWidget& w, QPalette::ColorRole flaeche, const Steuerelement& e) {
     QPalette palette = w.palette();
     if (e.hintergrund) {
-        palette.setColor(flaeche, e.hintergrund->farbe());
+        palette.setColor(flaeche, qfarbe(*e.hintergrund));
         w.setAutoFillBackground(flaeche == QPalette::Window);
     }
     if (e.textfarbe) {
         palette.setColor(flaeche == QPalette::Base ? QPalette::Text : QPalette::WindowText,
-                         e.textfarbe->farbe());
+                         qfarbe(*e.textfarbe));
     }
     w.setPalette(palette);
 }
@@ -151,7 +185,7 @@ QWidget* knopf(const Steuerelement& e, QWidget* eltern) {
     auto* button = new QPushButton(qtext(e.text), eltern);
     button->setAutoDefault(false);
     button->setDefault(false);
-    const QString farbe = e.hintergrund.value_or(Rgb{}).farbe().name();
+    const QString farbe = qfarbe(e.hintergrund.value_or(0)).name();
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 2px outset "
                                          "%1; } QPushButton:pressed { border-style: inset; } "
                                          "QPushButton:focus { border-color: %2; }")
@@ -175,16 +209,37 @@ QWidget* neu(const Steuerelement& e, QWidget* eltern) {
     return nullptr;
 }
 
-} // namespace
-
 QWidget* erzeuge(const Steuerelement& e, QWidget* eltern) {
     QWidget* w = neu(e, eltern);
-    w->setObjectName(QString::fromLatin1(e.name));
+    w->setObjectName(qtext(e.feld ? name(*e.feld) : e.name));
     w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
     w->setFont(arial(e.schrift.value_or(fensterschrift)));
     w->setToolTip(qtext(e.tooltip));
-    w->setAccessibleName(qtext(*e.rolle != '\0' ? e.rolle : e.text));
+    w->setAccessibleName(qtext(!e.rolle.empty() ? e.rolle : e.text));
     return w;
+}
+
+} // namespace
+
+Erzeugt erzeugeSteuerelemente(QWidget* eltern) {
+    Erzeugt erzeugt;
+    std::map<int, QWidget*> fokusfolge;
+    for (const Steuerelement& e : steuerelemente) {
+        QWidget* w = erzeuge(e, eltern);
+        if (e.feld) {
+            erzeugt.felder[index(*e.feld)] = w;
+        }
+        if (e.element) {
+            erzeugt.elemente[static_cast<std::size_t>(*e.element)] = w;
+        }
+        if (e.tabstopp > 0) {
+            fokusfolge.emplace(e.tabstopp, w);
+        }
+    }
+    for (const auto& [platz, w] : fokusfolge) {
+        erzeugt.tabulatorfolge.push_back(w);
+    }
+    return erzeugt;
 }
 
 } // namespace quentor

@@ -1,34 +1,38 @@
 #pragma once
-// The controls of the window as data: name, kind, caption, place and size, colours, font,
-// alignment, tooltip and accessible name, in the order they are created. The layout is absolute
-// and never changes while the program runs. Each control's object name is its name; the indexed
-// pair of option boxes `Check1` is "Check1(0)" and "Check1(1)".
+// The controls of the window as data: kind, caption, place and size, colours, font, alignment,
+// tooltip, accessible name and place in the focus order, in the order they are created. The
+// layout is absolute and never changes while the program runs. A control that shows a display
+// field is named by its Feld (felder.h); the controls the window acts on after creating them by
+// their Element; the captions only by their object name.
 
-#include <QColor>
+#include "farbe.h"
+#include "felder.h"
+
 #include <QFont>
-#include <QString>
 #include <QtGlobal>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
 namespace quentor {
 
-// Geometry is given in twips, 15 to a device-independent pixel.
-inline constexpr int twipsJePixel = 15;
-inline constexpr int pixel(int twips) {
-    return twips / twipsJePixel;
-}
-
-struct Rgb {
-    int r = 0;
-    int g = 0;
-    int b = 0;
-    QColor farbe() const { return {r, g, b}; }
+// The controls besides the display fields that Form1 acts on after creating them.
+enum class Element : std::uint8_t {
+    tabelle,
+    Check1_0,
+    Check1_1,
+    okwurf,
+    okstep,
+    okdatei,
+    okneu,
+    okende
 };
+inline constexpr std::size_t elementanzahl = 8;
 
 struct Schrift {
     double punkte = 9.0;
@@ -44,34 +48,41 @@ enum class Art {
 };
 
 struct Steuerelement {
-    const char* name = "";
+    std::optional<Feld> feld{};       // the display field it shows; gives its name
+    std::optional<Element> element{}; // how the window reaches it after creation
+    std::string_view name{};          // object name, unless it shows a display field
     Art art = Art::beschriftung;
-    const char* text = ""; // caption (UTF-8); display fields start empty
-    int links = 0;         // twips
+    std::string_view text{}; // caption (UTF-8); display fields start empty
+    int links = 0;           // twips
     int oben = 0;
     int breite = 0;
     int hoehe = 0;
-    std::optional<Rgb> hintergrund{}; // none: transparent, or the platform's
-    std::optional<Rgb> textfarbe{};   // none: the system text colour
-    std::optional<Schrift> schrift{}; // none: the window font
+    std::optional<Farbe> hintergrund{}; // none: transparent, or the platform's
+    std::optional<Farbe> textfarbe{};   // none: the system text colour
+    std::optional<Schrift> schrift{};   // none: the window font
     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop;
-    const char* tooltip = "";
-    const char* rolle = ""; // accessible name when the control has no caption
-    bool rahmen = false;    // thin single-line border
+    std::string_view tooltip{};
+    std::string_view rolle{}; // accessible name when the control has no caption
+    int tabstopp = 0;         // place in the keyboard focus order from 1; 0 takes no focus
+    bool rahmen = false;      // thin single-line border
 };
 
 inline constexpr int fensterbreiteTwips = 6360;
 inline constexpr int fensterhoeheTwips = 8025;
-inline constexpr Rgb fensterhintergrund{224, 224, 224};
+inline constexpr Farbe fensterhintergrund = rgb(224, 224, 224);
 inline constexpr Schrift fensterschrift{9.0, true};
 
 extern const std::array<Steuerelement, 23> steuerelemente;
-// Keyboard focus order; the first holds the focus when the window opens.
-extern const std::array<const char*, 11> tabulatorfolge;
 
-QString qtext(std::string_view utf8);
+// What creating the controls yields. The window owns them all as their parent.
+struct Erzeugt {
+    std::array<QWidget*, anzeigefelder.size()> felder{}; // by Feld
+    std::array<QWidget*, elementanzahl> elemente{};      // by Element
+    std::vector<QWidget*> tabulatorfolge;                // the first holds the focus at start
+};
+
+// Creates every control with `eltern` as its parent, with its object name and its whole look.
+Erzeugt erzeugeSteuerelemente(QWidget* eltern);
 QFont arial(Schrift schrift);
-// Creates one control with `eltern` as its parent, with its object name and its whole look.
-QWidget* erzeuge(const Steuerelement& element, QWidget* eltern);
 
 } // namespace quentor

@@ -1,6 +1,6 @@
 #include "tabellenansicht.h"
 
-#include "steuerelemente.h"
+#include "umrechnung.h"
 
 #include <QBrush>
 #include <QHeaderView>
@@ -43,11 +43,6 @@ QString zustand(Farbe farbe) {
 
 } // namespace
 
-QColor qfarbe(Farbe farbe) {
-    return {static_cast<int>(farbe & 0xFFU), static_cast<int>((farbe >> 8U) & 0xFFU),
-            static_cast<int>((farbe >> 16U) & 0xFFU)};
-}
-
 Tabellenmodell::Tabellenmodell(const Tabelle& tabelle, QObject* eltern)
     : QAbstractTableModel(eltern), tabelle_(tabelle) {}
 
@@ -88,17 +83,12 @@ void Tabellenmodell::aktualisiere() {
     emit dataChanged(index(0, 0), index(zeilenanzahl - 1, spaltenanzahl - 1));
 }
 
-int spaltenbreitePixel(int twips) {
-    return twips / twipsJePixel;
-}
-
 std::array<int, zeilenanzahl> zeilenhoehenPixel(const Tabelle& tabelle) {
-    const auto naechstesPixel = [](int twips) { return (twips + twipsJePixel / 2) / twipsJePixel; };
     std::array<int, zeilenanzahl> hoehen{};
     int kante = 0;
     for (int zeile = 0; zeile < zeilenanzahl; ++zeile) {
         const int naechste = kante + tabelle.zeilenhoehe(zeile);
-        hoehen[static_cast<std::size_t>(zeile)] = naechstesPixel(naechste) - naechstesPixel(kante);
+        hoehen[static_cast<std::size_t>(zeile)] = pixel(naechste) - pixel(kante);
         kante = naechste;
     }
     return hoehen;
@@ -129,7 +119,7 @@ Tabellenansicht::Tabellenansicht(QWidget* eltern) : QTableView(eltern) {
 
 void Tabellenansicht::uebernimmMasse(const Tabelle& tabelle) {
     for (int spalte = 0; spalte < spaltenanzahl; ++spalte) {
-        setColumnWidth(spalte, spaltenbreitePixel(tabelle.spaltenbreite(spalte)));
+        setColumnWidth(spalte, pixel(tabelle.spaltenbreite(spalte)));
     }
     const auto hoehen = zeilenhoehenPixel(tabelle);
     for (int zeile = 0; zeile < zeilenanzahl; ++zeile) {

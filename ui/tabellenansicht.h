@@ -14,12 +14,11 @@
 
 namespace quentor {
 
-QColor qfarbe(Farbe farbe); // R + 256*G + 65536*B to a QColor
-
 class Tabellenmodell : public QAbstractTableModel {
     Q_OBJECT
 
   public:
+    // Shows `tabelle`, which must outlive the model (both belong to Form1).
     explicit Tabellenmodell(const Tabelle& tabelle, QObject* eltern = nullptr);
 
     int rowCount(const QModelIndex& oben = {}) const override;
@@ -38,12 +37,10 @@ class Tabellenmodell : public QAbstractTableModel {
     const Tabelle& tabelle_;
 };
 
-// Pixel sizes of the grid's twip geometry. The columns (3 x 800 twips = 2400) are wider together
-// than the control (2385 twips = 159 px): each gets 800 / 15 rounded down, 53 px, so the three
-// fill the control exactly and none is cut off. Each row edge lies on the pixel nearest to its
-// place in twips: rows of 488 twips (32.53 px) become 32 or 33 px, 423 px for all 13, and the
-// 7 px below them stay black.
-int spaltenbreitePixel(int twips);
+// Pixel heights of the grid's rows. The columns (3 x 800 twips = 2400) are wider together than the
+// control (2385 twips = 159 px): each is 53 px, so the three fill the control exactly and none is
+// cut off. Each row edge lies on the pixel nearest to its place in twips: rows of 488 twips
+// (32.53 px) become 32 or 33 px, 423 px for all 13, and the 7 px below them stay black.
 std::array<int, zeilenanzahl> zeilenhoehenPixel(const Tabelle& tabelle);
 
 class Tabellenansicht : public QTableView {

@@ -120,7 +120,7 @@ TEST_F(Datei, EchterDialogWirdVomTestBeantwortet) {
     f.klicke("okdatei");
     EXPECT_EQ(vorgewaehlt, QStringList{pfad});
     EXPECT_EQ(sitzung(f).dateimodus, 1);
-    EXPECT_EQ(sitzung(f).dateianzahl, 2);
+    EXPECT_EQ(sitzung(f).dateianzahl(), 2);
 }
 
 TEST_F(Datei, EchteMeldungMitWarnsymbol) {

@@ -1,9 +1,8 @@
-#include "laden.h"
+#include "permanenzleser.h"
 
 #include "itemleser.h"
-#include "texte.h"
+#include "sitzung.h"
 
-#include <string>
 #include <string_view>
 
 namespace quentor {
@@ -40,11 +39,6 @@ Leseergebnis pruefeUndLies(Bytequelle& quelle, std::vector<double>& werte) {
     return quelle.fehler() ? Leseergebnis::lesefehler : Leseergebnis::gelesen;
 }
 
-void ablehnen(Anzeige& anzeige, Meldungen& meldungen, std::string_view text) {
-    meldungen.warnung(texte::fehlertitel, text);
-    anzeige.setzeText(Feld::Textanzahl, "");
-}
-
 } // namespace
 
 Leseergebnis liesPermanenz(Bytequelle& quelle, std::vector<double>& werte) {
@@ -56,33 +50,12 @@ Leseergebnis liesPermanenz(Bytequelle& quelle, std::vector<double>& werte) {
     return ergebnis;
 }
 
-void laden(Sitzung& sitzung, Anzeige& anzeige, Dateidialog& dialog, Meldungen& meldungen) {
-    sitzung.dateimodus = 0;
-    sitzung.dateianzahl = 0;
-    sitzung.permanenz.clear();
-
-    const std::string name = dialog.oeffnen(texte::dialogtitel, texte::dialogfilter);
-    if (name.empty()) {
-        return;
+Permanenzdaten Dateileser::lies(const std::string& pfad) {
+    Permanenzdaten daten;
+    if (const auto datei = Dateiquelle::oeffne(pfad)) {
+        daten.ergebnis = liesPermanenz(*datei, daten.werte);
     }
-    anzeige.setzeText(Feld::Label7, name);
-
-    const auto datei = Dateiquelle::oeffne(name);
-    const Leseergebnis ergebnis =
-        datei ? liesPermanenz(*datei, sitzung.permanenz) : Leseergebnis::lesefehler;
-    switch (ergebnis) {
-    case Leseergebnis::formatUngueltig:
-        ablehnen(anzeige, meldungen, texte::ungueltigesFormat);
-        break;
-    case Leseergebnis::lesefehler:
-        ablehnen(anzeige, meldungen, texte::nichtLesbar);
-        break;
-    case Leseergebnis::gelesen:
-        sitzung.dateianzahl = static_cast<std::int16_t>(sitzung.permanenz.size());
-        anzeige.setzeText(Feld::Textanzahl, std::to_string(sitzung.dateianzahl));
-        break;
-    }
-    sitzung.dateimodus = 1;
+    return daten;
 }
 
 } // namespace quentor

@@ -1,0 +1,43 @@
+// The "Datei" command: a permanence file chosen in the dialog, read by the permanence reader and
+// taken into the session, or rejected with a message.
+
+#include "spieltisch.h"
+#include "texte.h"
+
+#include <string>
+
+namespace quentor {
+
+void Spieltisch::laden() {
+    sitzung_.dateimodus = 0;
+    sitzung_.permanenz.clear();
+
+    const std::string name = dialog_.oeffnen(texte::dialogtitel, texte::dialogfilter);
+    if (name.empty()) {
+        return; // cancelled: random spins, the fields keep what they showed
+    }
+    anzeige_.setzeText(Feld::Label7, name);
+    uebernimm(leser_.lies(name));
+    sitzung_.dateimodus = 1;
+}
+
+void Spieltisch::uebernimm(Permanenzdaten daten) {
+    switch (daten.ergebnis) {
+    case Leseergebnis::gelesen:
+        if (daten.werte.size() > static_cast<std::size_t>(permanenzgrenze)) {
+            daten.werte.resize(permanenzgrenze);
+        }
+        sitzung_.permanenz = std::move(daten.werte);
+        anzeige_.setzeText(Feld::Textanzahl, std::to_string(sitzung_.permanenz.size()));
+        return;
+    case Leseergebnis::formatUngueltig:
+        meldungen_.warnung(texte::fehlertitel, texte::ungueltigesFormat);
+        break;
+    case Leseergebnis::lesefehler:
+        meldungen_.warnung(texte::fehlertitel, texte::nichtLesbar);
+        break;
+    }
+    anzeige_.setzeText(Feld::Textanzahl, "");
+}
+
+} // namespace quentor
