@@ -1,10 +1,10 @@
-// quentor-skript: drives one session from a script on standard input (see README).
+// quentor-skript: drives one session from a script (see --help).
 
-#include "skript.h"
+#include "aufruf.h"
 
 #include <iostream>
 
-int main() {
+int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
-    return quentor::fuehreSkriptAus(std::cin, std::cout, std::cerr);
+    return quentor::aufruf({argv + 1, argv + argc}, std::cin, std::cout, std::cerr);
 }
