@@ -1,6 +1,7 @@
 // The "Datei" command: a permanence file chosen in the dialog, read by the permanence reader and
 // taken into the session, or rejected with a message.
 
+#include "kurztext.h"
 #include "spieltisch.h"
 #include "texte.h"
 
@@ -28,7 +29,7 @@ void Spieltisch::uebernimm(Permanenzdaten daten) {
             daten.werte.resize(permanenzgrenze);
         }
         sitzung_.permanenz = std::move(daten.werte);
-        anzeige_.setzeText(Feld::Textanzahl, std::to_string(sitzung_.permanenz.size()));
+        anzeige_.setzeText(Feld::Textanzahl, Kurztext(static_cast<int>(sitzung_.permanenz.size())));
         return;
     case Leseergebnis::formatUngueltig:
         meldungen_.warnung(texte::fehlertitel, texte::ungueltigesFormat);

@@ -1,14 +1,15 @@
 #include "tabelle.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quentor {
 
 void Tabelle::schreibe(int zeile, int spalte, std::string text) {
-    Zelle& z = zellen_[zeile][spalte];
-    z.text = std::move(text);
-    z.farbe = farbefrei;
-    z.zentriert = true;
+    const std::size_t i = stelle(zeile, spalte);
+    texte_[i] = std::move(text);
+    farben_[i] = farbefrei;
+    zentriert_[i] = true;
 }
 
 void Tabelle::tabelleaufbau() {
@@ -35,22 +36,18 @@ void Tabelle::zerozelle(bool ohneZero) {
 
 void Tabelle::faerben(int n, Farbe farbe) {
     if (istZahl(n)) {
-        zellen_[zahlzeile(n)][zahlspalte(n)].farbe = farbe;
+        farben_[stelle(zahlzeile(n), zahlspalte(n))] = farbe;
     }
 }
 
 Farbe Tabelle::farbevon(int n) const {
-    return istZahl(n) ? zellen_[zahlzeile(n)][zahlspalte(n)].farbe : 0;
+    return istZahl(n) ? farben_[stelle(zahlzeile(n), zahlspalte(n))] : 0;
 }
 
 int Tabelle::freie(bool ohneZero) const {
-    int frei = !ohneZero && zellen_[zahlzeile(0)][zahlspalte(0)].farbe == farbefrei ? 1 : 0;
-    for (int zeile = 1; zeile < zeilenanzahl; ++zeile) {
-        for (const Zelle& z : zellen_[zeile]) {
-            frei += z.farbe == farbefrei ? 1 : 0;
-        }
-    }
-    return frei;
+    const auto zahlen = farben_.begin() + stelle(1, 0); // rows 1..12 hold 1..36
+    const int frei = static_cast<int>(std::count(zahlen, farben_.end(), farbefrei));
+    return frei + (!ohneZero && farbevon(0) == farbefrei ? 1 : 0);
 }
 
 } // namespace quentor

@@ -6,7 +6,9 @@
 #include "farbe.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace quentor {
 
@@ -31,8 +33,9 @@ constexpr int zahlzeile(int n) {
     return n == 0 ? 0 : (n - 1) / 3 + 1;
 }
 
+// One cell as shown. The text stays valid until the cell is written again.
 struct Zelle {
-    std::string text;
+    std::string_view text;
     Farbe farbe = 0;
     bool zentriert = false;
 };
@@ -54,14 +57,24 @@ class Tabelle {
     // Numbers whose cell shows `farbefrei`: 1..36, and the zero too unless it is left out.
     int freie(bool ohneZero) const;
 
-    const Zelle& zelle(int zeile, int spalte) const { return zellen_[zeile][spalte]; }
+    Zelle zelle(int zeile, int spalte) const {
+        const std::size_t i = stelle(zeile, spalte);
+        return {texte_[i], farben_[i], zentriert_[i]};
+    }
     int spaltenbreite(int spalte) const { return spaltenbreiten_[spalte]; }
     int zeilenhoehe(int zeile) const { return zeilenhoehen_[zeile]; }
 
   private:
+    static constexpr std::size_t zellenanzahl = zeilenanzahl * spaltenanzahl;
+    // Cells row by row; the colours lie side by side, so counting them is one short loop.
+    static constexpr std::size_t stelle(int zeile, int spalte) {
+        return static_cast<std::size_t>(zeile * spaltenanzahl + spalte);
+    }
     void schreibe(int zeile, int spalte, std::string text);
 
-    std::array<std::array<Zelle, spaltenanzahl>, zeilenanzahl> zellen_{};
+    std::array<std::string, zellenanzahl> texte_{};
+    std::array<Farbe, zellenanzahl> farben_{};
+    std::array<bool, zellenanzahl> zentriert_{};
     std::array<int, spaltenanzahl> spaltenbreiten_{};
     std::array<int, zeilenanzahl> zeilenhoehen_{};
 };

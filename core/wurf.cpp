@@ -1,5 +1,6 @@
 // One spin, in the order the rest of the program relies on.
 
+#include "kurztext.h"
 #include "spieltisch.h"
 #include "texte.h"
 #include "zahlwert.h"
@@ -12,10 +13,6 @@
 namespace quentor {
 
 namespace {
-
-std::string dezimal(int n) {
-    return std::to_string(n);
-}
 
 // A permanence value rounded half to even, or -1 when it is no number 0..36 (this also covers
 // values that fit no 16-bit integer and infinity).
@@ -50,9 +47,8 @@ void Spieltisch::rotationWeiter() {
             tabelleneu();
         }
     }
-    anzeige_.setzeText(Feld::Label3, dezimal(sitzung_.rotnummer) +
-                                         std::string(texte::rotationstrenner) +
-                                         dezimal(sitzung_.rotpos + 1));
+    anzeige_.setzeText(Feld::Label3, Kurztext(sitzung_.rotnummer)
+                                         << texte::rotationstrenner << sitzung_.rotpos + 1);
 }
 
 // The previous spin's number turns "came", or free again on the first spin of a rotation.
@@ -87,8 +83,8 @@ void Spieltisch::zaehleFreie() {
     const int ohne = ohnezero();
     const int frei = tabelle_.freie(ohne == 1);
     sitzung_.freizahl = static_cast<std::int16_t>(frei);
-    anzeige_.setzeText(Feld::Label23, dezimal(frei));
-    anzeige_.setzeText(Feld::Label8, dezimal(37 - ohne - frei));
+    anzeige_.setzeText(Feld::Label23, Kurztext(frei));
+    anzeige_.setzeText(Feld::Label8, Kurztext(37 - ohne - frei));
 }
 
 WurfErgebnis Spieltisch::wurf() {
@@ -107,9 +103,9 @@ WurfErgebnis Spieltisch::wurf() {
     if (!ziehe()) {
         return WurfErgebnis::permanenzUngueltig;
     }
-    anzeige_.setzeText(Feld::zahl, dezimal(sitzung_.aktzahl));
+    anzeige_.setzeText(Feld::zahl, Kurztext(sitzung_.aktzahl));
     ++sitzung_.wurfzaehler;
-    anzeige_.setzeText(Feld::laufnummer, dezimal(sitzung_.wurfzaehler));
+    anzeige_.setzeText(Feld::laufnummer, Kurztext(sitzung_.wurfzaehler));
 
     rotationWeiter();
     const int p = sitzung_.rotpos;

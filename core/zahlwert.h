@@ -13,7 +13,7 @@ namespace quentor {
 
 // Takes the text one character at a time, so an item of any length is converted in bounded
 // memory: only the first significant digits are kept (enough to round exactly), the rest only
-// counts.
+// counts. The usual short number is kept as an integer and converted with one exact operation.
 class Zahlleser {
   public:
     void nimm(char c);
@@ -21,14 +21,20 @@ class Zahlleser {
 
   private:
     enum class Phase : std::uint8_t { vorn, vorzeichen, ganz, bruch, fertig };
+    static constexpr int ganzzahlZiffern = 19; // fit a 64-bit integer
+
     void ziffer(char c, bool imBruch);
+    double kurzerBetrag() const;
+    double langerBetrag() const;
 
     Phase phase_ = Phase::vorn;
     bool negativ_ = false;
     bool ziffernGesehen_ = false;
     bool restNichtNull_ = false;
-    std::string ziffern_;       // significant digits, without leading zeros
-    std::int64_t exponent_ = 0; // value = 0.<ziffern_> * 10^exponent_
+    int ziffernzahl_ = 0;        // significant digits, counted up to ganzzahlZiffern + 1
+    std::uint64_t mantisse_ = 0; // the first up to 19 significant digits as an integer
+    std::string ziffern_;        // all significant digits kept, once there are more than 19
+    std::int64_t exponent_ = 0;  // value = 0.<digits> * 10^exponent_
 };
 
 double zahlwert(std::string_view text);

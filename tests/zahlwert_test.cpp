@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace quentor {
 namespace {
@@ -56,6 +58,34 @@ TEST(Zahlwert, LangeZiffernfolgenBleibenExakt) {
     EXPECT_EQ(zahlwert(lang), 1.3333333333333333);
     std::string ganz(300, '1');
     EXPECT_EQ(zahlwert(ganz), std::stod(ganz));
+}
+
+// Short numbers take an exact shortcut; at its edges (15 and 16 digits, powers of ten 10^22 and
+// 10^23, 19 and 20 digits) the value must still be exactly what strtod makes of the text.
+TEST(Zahlwert, AbkuerzungUndLangerWegStimmenAnDenGrenzenUeberein) {
+    const std::string nullen22(22, '0');
+    const std::vector<std::string> texte = {
+        "123456789012345",
+        "1234567890123456",
+        "999999999999999.9",
+        "0.123456789012345",
+        "0.1234567890123456",
+        "1" + nullen22,
+        "1" + nullen22 + "0",
+        "7" + nullen22 + ".5",
+        "0." + std::string(21, '0') + "1",
+        "0." + std::string(22, '0') + "3",
+        "123456789.0123456789",
+        "1234567890123456789",
+        "12345678901234567891",
+        "3.14159265358979323846264338327950288",
+        "36.5",
+        "-17.25",
+        "000123.4500",
+    };
+    for (const std::string& text : texte) {
+        EXPECT_EQ(zahlwert(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 } // namespace

@@ -97,7 +97,9 @@ std::optional<float> zufallswert(std::string_view wort) {
 }
 
 std::string zitiert(std::string_view wort) {
-    return "'" + std::string(wort) + "'";
+    std::string text(1, '\'');
+    text.append(wort).push_back('\'');
+    return text;
 }
 
 std::optional<std::string> liesZufallswerte(std::string_view wort,
@@ -292,9 +294,10 @@ nlohmann::ordered_json Skript::zustand() const {
 std::string Skript::uebersicht() {
     std::string text;
     for (const Befehl& b : befehle()) {
-        std::string aufruf = "  " + std::string(b.wort);
+        std::string aufruf(2, ' ');
+        aufruf.append(b.wort);
         if (!b.argumente.empty()) {
-            aufruf += " " + std::string(b.argumente);
+            aufruf.append(" ").append(b.argumente);
         }
         aufruf.resize(std::max<std::size_t>(aufruf.size() + 2, 22), ' ');
         text += aufruf + std::string(b.beschreibung) + "\n";

@@ -58,11 +58,11 @@ QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
         return {};
     }
-    const Zelle& zelle = tabelle_.zelle(index.row(), index.column());
+    const Zelle zelle = tabelle_.zelle(index.row(), index.column());
     switch (rolle) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return QString::fromStdString(zelle.text);
+        return qtext(zelle.text);
     case Qt::BackgroundRole:
         return QBrush(qfarbe(zelle.farbe));
     case Qt::TextAlignmentRole:
