@@ -2,28 +2,54 @@
 
 #include "umrechnung.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
 
+#include <utility>
+
 namespace quentor {
+
+namespace {
+
+// The buttons are named here, not only by Qt's catalogue, so that they are German even where the
+// catalogue is missing.
+void benenneKnoepfe(QMessageBox& box) {
+    const std::pair<QMessageBox::StandardButton, QString> namen[] = {
+        {QMessageBox::Yes, QStringLiteral("&Ja")},
+        {QMessageBox::No, QStringLiteral("&Nein")},
+        {QMessageBox::Ok, QStringLiteral("OK")}};
+    for (const auto& [knopf, name] : namen) {
+        if (QAbstractButton* b = box.button(knopf)) {
+            b->setText(name);
+        }
+    }
+}
+
+} // namespace
 
 bool zeigeFrage(QWidget* eltern, const QString& titel, const QString& text) {
     QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::Yes | QMessageBox::No, eltern);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
+    benenneKnoepfe(box);
     return box.exec() == QMessageBox::Yes;
 }
 
 void zeigeWarnung(QWidget* eltern, const QString& titel, const QString& text) {
     QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Ok, eltern);
+    benenneKnoepfe(box);
     box.exec();
 }
 
 std::optional<QString> zeigeDateidialog(QWidget* eltern, const QString& titel,
                                         const QString& filter, const QString& vorgabe) {
     QFileDialog dialog(eltern, titel, QString(), filter);
+    // Qt's own dialog speaks German through Qt's catalogue; a desktop's native one would follow
+    // the system's language instead.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!vorgabe.isEmpty()) {

@@ -18,6 +18,8 @@
 
 namespace quentor::uitest {
 
+QTranslator* katalog = nullptr;
+
 float Folge::naechste() {
     const int n = zahlen_[naechste_];
     naechste_ = (naechste_ + 1) % zahlen_.size();

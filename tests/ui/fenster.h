@@ -18,6 +18,7 @@
 #include <vector>
 
 class QTemporaryDir;
+class QTranslator;
 
 // Readable QString values in test failures.
 inline void PrintTo(const QString& text, std::ostream* aus) {
@@ -25,6 +26,9 @@ inline void PrintTo(const QString& text, std::ostream* aus) {
 }
 
 namespace quentor::uitest {
+
+// Qt's German catalogue as the program installed it at start; null when it was not found.
+extern QTranslator* katalog;
 
 // Draws the given numbers in turn, over and over.
 class Folge : public Zufallsquelle {

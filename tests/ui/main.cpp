@@ -1,7 +1,10 @@
-// The window tests run on the offscreen platform, with the C locale for every number they read.
+// The window tests run on the offscreen platform, with the application set up as the program sets
+// it up, and with the C locale in the C library for every number they read.
+
+#include "anwendung.h"
+#include "fenster.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -10,8 +13,8 @@
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    std::setlocale(LC_ALL, "C"); // QApplication took the user's locale
-    QLocale::setDefault(QLocale::c());
+    quentor::uitest::katalog = quentor::anwendungEinrichten(app);
+    std::setlocale(LC_ALL, "C");                    // QApplication took the user's locale
     QApplication::setQuitOnLastWindowClosed(false); // a closed test window must not end the run
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
