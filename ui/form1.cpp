@@ -136,11 +136,7 @@ void Form1::setzeText(Feld feld, std::string_view text) {
         box->setText(inhalt);
         return;
     }
-    // A label's accessible name is its role, and a named label reports no value: what it shows
-    // goes to its description.
-    auto* label = static_cast<QLabel*>(ziel);
-    label->setText(inhalt);
-    label->setAccessibleDescription(inhalt);
+    static_cast<QLabel*>(ziel)->setText(inhalt);
 }
 
 std::string Form1::text(Feld feld) const {

@@ -1,5 +1,6 @@
 #include "steuerelemente.h"
 
+#include "anzeigelabel.h"
 #include "tabellenansicht.h"
 #include "umrechnung.h"
 
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <utility>
 
 namespace quentor {
 
@@ -41,47 +43,49 @@ constexpr std::array<Steuerelement, 23> steuerelemente{{
     {.name = "Label25", .text = "Frei:", .links = 1320, .oben = 240, .breite = 405, .hoehe = 255,
      .hintergrund = hellgrau, .textfarbe = dunkelgrau,
      .tooltip = " Zeigt die aktuelle Anzahl der nichtgekommenen Zahlen innerhalb der "
-                "eingestellten Rotation an "},
+                "eingestellten Rotation an ",
+     .nennt = Feld::Label23},
     {.feld = Feld::Label23, .links = 1860, .oben = 225, .breite = 375, .hoehe = 225,
-     .hintergrund = feldgrau, .textfarbe = gruen, .schrift = gross, .rolle = "Anzahl freier Zahlen"},
+     .hintergrund = feldgrau, .textfarbe = gruen, .schrift = gross,
+     .bedeutung = "Anzahl freier Zahlen"},
     {.feld = Feld::Label7, .links = 2640, .oben = 240, .breite = 3615, .hoehe = 255,
      .hintergrund = hellgrau, .textfarbe = mittelgrau, .schrift = kleinNormal,
-     .rolle = "Pfad der geladenen Datei"},
+     .bedeutung = "Pfad der geladenen Datei"},
     {.element = Element::tabelle, .name = "tabelle", .art = Art::gitter, .links = 720, .oben = 600,
      .breite = 2385, .hoehe = 6450, .schrift = mittel, .rolle = "Roulettetisch", .tabstopp = 1},
     {.name = "Label9", .text = "Belegt:", .links = 1080, .oben = 7200, .breite = 645, .hoehe = 255,
-     .hintergrund = hellgrau, .textfarbe = dunkelgrau},
+     .hintergrund = hellgrau, .textfarbe = dunkelgrau, .nennt = Feld::Label8},
     {.feld = Feld::Label8, .links = 1890, .oben = 7170, .breite = 375, .hoehe = 225,
      .hintergrund = feldgrau, .textfarbe = gruen, .schrift = gross,
-     .rolle = "Anzahl belegter Zahlen"},
+     .bedeutung = "Anzahl belegter Zahlen"},
     {.name = "Label5", .text = "LFN", .links = 3960, .oben = 720, .breite = 495, .hoehe = 255,
-     .hintergrund = feldgrau, .textfarbe = mittelgrau},
+     .hintergrund = feldgrau, .textfarbe = mittelgrau, .nennt = Feld::laufnummer},
     {.name = "Label6", .text = "MAX.", .links = 4950, .oben = 720, .breite = 495, .hoehe = 255,
-     .hintergrund = feldgrau, .textfarbe = mittelgrau},
+     .hintergrund = feldgrau, .textfarbe = mittelgrau, .nennt = Feld::Textanzahl},
     {.feld = Feld::laufnummer, .art = Art::textfeld, .links = 3720, .oben = 960, .breite = 855,
      .hoehe = 405, .hintergrund = hellgruen, .schrift = gross, .ausrichtung = zentriert,
-     .rolle = "Laufnummer (Anzahl der Würfe)", .tabstopp = 3},
+     .bedeutung = "Laufnummer (Anzahl der Würfe)", .tabstopp = 3},
     {.feld = Feld::Textanzahl, .art = Art::textfeld, .links = 4800, .oben = 960, .breite = 735,
      .hoehe = 375, .hintergrund = hellgrau, .schrift = mittel, .ausrichtung = zentriert,
-     .rolle = "Anzahl der Werte aus der Datei", .tabstopp = 11},
+     .bedeutung = "Anzahl der Werte aus der Datei", .tabstopp = 11},
     {.name = "Label22", .text = "ZAHL", .links = 3960, .oben = 1560, .breite = 495, .hoehe = 255,
-     .hintergrund = feldgrau, .textfarbe = mittelgrau, .schrift = klein},
+     .hintergrund = feldgrau, .textfarbe = mittelgrau, .schrift = klein, .nennt = Feld::zahl},
     {.feld = Feld::zahl, .art = Art::textfeld, .links = 3720, .oben = 1800, .breite = 855,
      .hoehe = 390, .hintergrund = hellgruen, .schrift = gross, .ausrichtung = zentriert,
-     .rolle = "Aktuelle Zahl", .tabstopp = 4},
+     .bedeutung = "Aktuelle Zahl", .tabstopp = 4},
     {.name = "Label4", .text = "ROTAT", .links = 3840, .oben = 2370, .breite = 615, .hoehe = 255,
-     .hintergrund = feldgrau, .textfarbe = mittelgrau, .schrift = klein},
+     .hintergrund = feldgrau, .textfarbe = mittelgrau, .schrift = klein, .nennt = Feld::Label3},
     {.feld = Feld::Label3, .links = 3600, .oben = 2640, .breite = 1095, .hoehe = 375,
      .hintergrund = hellgrau, .textfarbe = blau, .schrift = mittel, .ausrichtung = zentriert,
-     .rolle = "Rotation und Position", .rahmen = true},
+     .bedeutung = "Rotation und Position", .rahmen = true},
     {.element = Element::Check1_0, .name = "Check1(0)", .art = Art::haken, .links = 3720,
-     .oben = 3840, .breite = 255, .hoehe = 255, .rolle = "36 Zahlen (ohne Zero)", .tabstopp = 8},
+     .oben = 3840, .breite = 255, .hoehe = 255, .tabstopp = 8},
     {.name = "Label1", .text = "36 Zahlen (ohne Zero)", .links = 4080, .oben = 3840, .breite = 2055,
-     .hoehe = 255, .hintergrund = hellgrau, .schrift = normal},
+     .hoehe = 255, .hintergrund = hellgrau, .schrift = normal, .nennt = Element::Check1_0},
     {.element = Element::Check1_1, .name = "Check1(1)", .art = Art::haken, .links = 3720,
-     .oben = 4080, .breite = 255, .hoehe = 255, .rolle = "löschen nach Rotation", .tabstopp = 9},
+     .oben = 4080, .breite = 255, .hoehe = 255, .tabstopp = 9},
     {.name = "Label2", .text = "löschen nach Rotation", .links = 4080, .oben = 4080, .breite = 1935,
-     .hoehe = 255, .hintergrund = hellgrau, .schrift = normal},
+     .hoehe = 255, .hintergrund = hellgrau, .schrift = normal, .nennt = Element::Check1_1},
     {.element = Element::okwurf, .name = "okwurf", .art = Art::knopf, .text = "Wurf", .links = 3360,
      .oben = 5040, .breite = 900, .hoehe = 540, .hintergrund = knopfgruen, .schrift = mittel,
      .tabstopp = 2},
@@ -115,7 +119,7 @@ constexpr Art artVon(Element element) {
 }
 
 // Each display field and each element has exactly one control, of the kind the window expects,
-// and no two controls share a place in the focus order.
+// only labels name other controls, and no two controls share a place in the focus order.
 constexpr bool vollstaendig() {
     std::array<int, anzeigefelder.size()> felder{};
     std::array<int, elementanzahl> elemente{};
@@ -128,6 +132,9 @@ constexpr bool vollstaendig() {
             elemente[static_cast<std::size_t>(*e.element)] += e.art == artVon(*e.element) ? 1 : 2;
         }
         tabstopps[static_cast<std::size_t>(e.tabstopp)] += e.tabstopp > 0 ? 1 : 0;
+        if (!std::holds_alternative<std::monostate>(e.nennt) && e.art != Art::beschriftung) {
+            return false;
+        }
     }
     const auto einmal = [](int n) { return n == 1; };
     return std::all_of(felder.begin(), felder.end(), einmal) &&
@@ -161,7 +168,7 @@ void faerbe(QWidget& w, QPalette::ColorRole flaeche, const Steuerelement& e) {
 }
 
 QWidget* beschriftung(const Steuerelement& e, QWidget* eltern) {
-    auto* label = new QLabel(qtext(e.text), eltern);
+    QLabel* label = e.feld ? new Anzeigelabel(eltern) : new QLabel(qtext(e.text), eltern);
     label->setTextFormat(Qt::PlainText); // a file path is never taken for markup
     label->setAlignment(e.ausrichtung);
     faerbe(*label, QPalette::Window, e);
@@ -216,7 +223,27 @@ QWidget* erzeuge(const Steuerelement& e, QWidget* eltern) {
     w->setFont(arial(e.schrift.value_or(fensterschrift)));
     w->setToolTip(qtext(e.tooltip));
     w->setAccessibleName(qtext(!e.rolle.empty() ? e.rolle : e.text));
+    w->setAccessibleDescription(qtext(e.bedeutung));
     return w;
+}
+
+// The caption becomes the label of the control it names; a text box or option box is called by
+// the caption, a display label by what it shows.
+void verbinde(QLabel& beschriftung, QWidget& genannt) {
+    beschriftung.setBuddy(&genannt);
+    if (qobject_cast<QLabel*>(&genannt) == nullptr) {
+        genannt.setAccessibleName(beschriftung.text());
+    }
+}
+
+QWidget* genanntes(const Erzeugt& erzeugt, const std::variant<std::monostate, Feld, Element>& n) {
+    if (const auto* feld = std::get_if<Feld>(&n)) {
+        return erzeugt.felder[index(*feld)];
+    }
+    if (const auto* element = std::get_if<Element>(&n)) {
+        return erzeugt.elemente[static_cast<std::size_t>(*element)];
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -224,8 +251,12 @@ QWidget* erzeuge(const Steuerelement& e, QWidget* eltern) {
 Erzeugt erzeugeSteuerelemente(QWidget* eltern) {
     Erzeugt erzeugt;
     std::map<int, QWidget*> fokusfolge;
+    std::vector<std::pair<QLabel*, const Steuerelement*>> beschriftungen;
     for (const Steuerelement& e : steuerelemente) {
         QWidget* w = erzeuge(e, eltern);
+        if (!std::holds_alternative<std::monostate>(e.nennt)) {
+            beschriftungen.emplace_back(static_cast<QLabel*>(w), &e);
+        }
         if (e.feld) {
             erzeugt.felder[index(*e.feld)] = w;
         }
@@ -238,6 +269,9 @@ Erzeugt erzeugeSteuerelemente(QWidget* eltern) {
     }
     for (const auto& [platz, w] : fokusfolge) {
         erzeugt.tabulatorfolge.push_back(w);
+    }
+    for (const auto& [beschriftung, e] : beschriftungen) {
+        verbinde(*beschriftung, *genanntes(erzeugt, e->nennt));
     }
     return erzeugt;
 }

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 class QWidget;
@@ -62,9 +63,11 @@ struct Steuerelement {
     std::optional<Schrift> schrift{};   // none: the window font
     Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop;
     std::string_view tooltip{};
-    std::string_view rolle{}; // accessible name when the control has no caption
-    int tabstopp = 0;         // place in the keyboard focus order from 1; 0 takes no focus
-    bool rahmen = false;      // thin single-line border
+    std::string_view rolle{};     // accessible name of a control that shows no name of its own
+    std::string_view bedeutung{}; // accessible description: what the shown value means
+    std::variant<std::monostate, Feld, Element> nennt{}; // the control a caption names
+    int tabstopp = 0;    // place in the keyboard focus order from 1; 0 takes no focus
+    bool rahmen = false; // thin single-line border
 };
 
 inline constexpr int fensterbreiteTwips = 6360;
@@ -81,7 +84,9 @@ struct Erzeugt {
     std::vector<QWidget*> tabulatorfolge;                // the first holds the focus at start
 };
 
-// Creates every control with `eltern` as its parent, with its object name and its whole look.
+// Creates every control with `eltern` as its parent, with its object name and its whole look. A
+// caption becomes the label (buddy) of the control it names; a text box or option box takes its
+// accessible name from it, while a display label's accessible name is always the text it shows.
 Erzeugt erzeugeSteuerelemente(QWidget* eltern);
 QFont arial(Schrift schrift);
 

@@ -3,6 +3,7 @@
 
 #include "fenster.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
@@ -48,6 +49,8 @@ struct Soll {
     const char* tooltip = "";
     const char* rolle = ""; // accessible name, when it is not the text
     bool rahmen = false;
+    const char* bedeutung = "";    // accessible description
+    const char* beschriftung = ""; // the caption linked to it as its label
 };
 
 void PrintTo(const Soll& s, std::ostream* aus) {
@@ -60,22 +63,22 @@ const char* const frei = " Zeigt die aktuelle Anzahl der nichtgekommenen Zahlen 
 // clang-format off
 const Soll steuerelemente[] = {
     {"Label25", "QLabel", {88, 16, 27, 17}, "Frei:", grau224, grau64, 9, true, links, frei},
-    {"Label23", "QLabel", {124, 15, 25, 15}, "", grau220, gruen128, 12, true, links, "", "Anzahl freier Zahlen"},
-    {"Label7", "QLabel", {176, 16, 241, 17}, "", grau224, grau128, 8.25, false, links, "", "Pfad der geladenen Datei"},
+    {"Label23", "QLabel", {124, 15, 25, 15}, "", grau220, gruen128, 12, true, links, "", "", false, "Anzahl freier Zahlen", "Label25"},
+    {"Label7", "QLabel", {176, 16, 241, 17}, "", grau224, grau128, 8.25, false, links, "", "", false, "Pfad der geladenen Datei"},
     {"tabelle", "QTableView", {48, 40, 159, 430}, "", std::nullopt, QColor(0, 64, 0), 9.75, true, {}, "", "Roulettetisch"},
     {"Label9", "QLabel", {72, 480, 43, 17}, "Belegt:", grau224, grau64, 9, true, links},
-    {"Label8", "QLabel", {126, 478, 25, 15}, "", grau220, gruen128, 12, true, links, "", "Anzahl belegter Zahlen"},
+    {"Label8", "QLabel", {126, 478, 25, 15}, "", grau220, gruen128, 12, true, links, "", "", false, "Anzahl belegter Zahlen", "Label9"},
     {"Label5", "QLabel", {264, 48, 33, 17}, "LFN", grau220, grau128, 9, true, links},
     {"Label6", "QLabel", {330, 48, 33, 17}, "MAX.", grau220, grau128, 9, true, links},
-    {"laufnummer", "QLineEdit", {248, 64, 57, 27}, "", hellgruen, std::nullopt, 12, true, mitte, "", "Laufnummer (Anzahl der Würfe)"},
-    {"Textanzahl", "QLineEdit", {320, 64, 49, 25}, "", grau224, std::nullopt, 9.75, true, mitte, "", "Anzahl der Werte aus der Datei"},
+    {"laufnummer", "QLineEdit", {248, 64, 57, 27}, "", hellgruen, std::nullopt, 12, true, mitte, "", "LFN", false, "Laufnummer (Anzahl der Würfe)", "Label5"},
+    {"Textanzahl", "QLineEdit", {320, 64, 49, 25}, "", grau224, std::nullopt, 9.75, true, mitte, "", "MAX.", false, "Anzahl der Werte aus der Datei", "Label6"},
     {"Label22", "QLabel", {264, 104, 33, 17}, "ZAHL", grau220, grau128, 8.25, true, links},
-    {"zahl", "QLineEdit", {248, 120, 57, 26}, "", hellgruen, std::nullopt, 12, true, mitte, "", "Aktuelle Zahl"},
+    {"zahl", "QLineEdit", {248, 120, 57, 26}, "", hellgruen, std::nullopt, 12, true, mitte, "", "ZAHL", false, "Aktuelle Zahl", "Label22"},
     {"Label4", "QLabel", {256, 158, 41, 17}, "ROTAT", grau220, grau128, 8.25, true, links},
-    {"Label3", "QLabel", {240, 176, 73, 25}, "", grau224, QColor(0, 0, 192), 9.75, true, mitte, "", "Rotation und Position", true},
-    {"Check1(0)", "QCheckBox", {248, 256, 17, 17}, "", std::nullopt, std::nullopt, 9, true, {}, "", "36 Zahlen (ohne Zero)"},
+    {"Label3", "QLabel", {240, 176, 73, 25}, "", grau224, QColor(0, 0, 192), 9.75, true, mitte, "", "", true, "Rotation und Position", "Label4"},
+    {"Check1(0)", "QCheckBox", {248, 256, 17, 17}, "", std::nullopt, std::nullopt, 9, true, {}, "", "36 Zahlen (ohne Zero)", false, "", "Label1"},
     {"Label1", "QLabel", {272, 256, 137, 17}, "36 Zahlen (ohne Zero)", grau224, std::nullopt, 9, false, links},
-    {"Check1(1)", "QCheckBox", {248, 272, 17, 17}, "", std::nullopt, std::nullopt, 9, true, {}, "", "löschen nach Rotation"},
+    {"Check1(1)", "QCheckBox", {248, 272, 17, 17}, "", std::nullopt, std::nullopt, 9, true, {}, "", "löschen nach Rotation", false, "", "Label2"},
     {"Label2", "QLabel", {272, 272, 129, 17}, "löschen nach Rotation", grau224, std::nullopt, 9, false, links},
     {"okwurf", "QPushButton", {224, 336, 60, 36}, "Wurf", knopfgruen, std::nullopt, 9.75, true, {}},
     {"okstep", "QPushButton", {296, 336, 60, 36}, "Rotat", knopfgruen, std::nullopt, 9.75, true, {}, "1 komplette Rotation"},
@@ -155,9 +158,28 @@ TEST_P(Steuerelemente, WieBeimStart) {
     }
 
     EXPECT_EQ(w->toolTip(), QString::fromUtf8(s.tooltip));
-    const QString rolle = QString::fromUtf8(*s.rolle != '\0' ? s.rolle : s.text);
-    EXPECT_EQ(w->accessibleName(), rolle);
-    EXPECT_FALSE(rolle.isEmpty());
+}
+
+// What a screen reader hears: the name is what the control shows (a display label still empty,
+// a button its caption) or the caption beside it; the description says what the value means.
+// A display label is named only by what it shows, though its caption is linked to it.
+TEST_P(Steuerelemente, ZugaenglichMitNameBeschreibungUndBeschriftung) {
+    const Soll& s = GetParam();
+    QWidget* w = fenster->element(s.name);
+    ASSERT_NE(w, nullptr);
+    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(w);
+    ASSERT_NE(zugang, nullptr);
+    EXPECT_EQ(zugang->text(QAccessible::Name),
+              QString::fromUtf8(*s.rolle != '\0' ? s.rolle : s.text));
+    // Without a description of its own a control is described by its tooltip.
+    EXPECT_EQ(zugang->text(QAccessible::Description),
+              QString::fromUtf8(*s.bedeutung != '\0' ? s.bedeutung : s.tooltip));
+    QStringList beschriftungen;
+    for (const auto& [anderes, beziehung] : zugang->relations(QAccessible::Label)) {
+        beschriftungen << anderes->object()->objectName();
+    }
+    const QString beschriftung = QString::fromUtf8(s.beschriftung);
+    EXPECT_EQ(beschriftungen, beschriftung.isEmpty() ? QStringList() : QStringList{beschriftung});
 }
 
 // The help event a hovering mouse sends to the widget under it: shown as the control's tooltip,

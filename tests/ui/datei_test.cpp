@@ -3,6 +3,7 @@
 
 #include "fenster.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -43,6 +44,9 @@ TEST_F(Datei, WerteWerdenGeladenUndNacheinanderGespielt) {
     EXPECT_EQ(f.kaesten[0].text, "Dateien (*.txt)");
     EXPECT_EQ(f.vorgaben[0], "");
     EXPECT_EQ(f.text("Label7"), pfad);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f.element("Label7"))->text(QAccessible::Name),
+              pfad)
+        << "a screen reader hears the path";
     EXPECT_EQ(f.text("Textanzahl"), "2");
 
     f.klicke("okwurf");

@@ -47,13 +47,32 @@ TEST(Wurf, DreiWuerfeZeigenZahlZaehlerUndFarben) {
     EXPECT_EQ(farbeVon(f, 12), gekommen);
     EXPECT_EQ(farbeVon(f, 5), aktuell);
     EXPECT_EQ(farbeVon(f, 7), frei);
-    const QAccessibleInterface* zugang =
-        QAccessible::queryAccessibleInterface(f.element("Label23"));
-    EXPECT_EQ(zugang->text(QAccessible::Name), "Anzahl freier Zahlen");
-    EXPECT_EQ(zugang->text(QAccessible::Description), "35");
     const QModelIndex fuenf = f.element<QTableView>("tabelle")->model()->index(2, 1);
     EXPECT_EQ(fuenf.data(Qt::AccessibleTextRole).toString(), "5");
     EXPECT_EQ(fuenf.data(Qt::AccessibleDescriptionRole).toString(), "aktuell");
+}
+
+// A screen reader hears in each display label's name what it shows, after spins and after "Neu".
+TEST(Wurf, AnzeigenHeissenWieIhrInhalt) {
+    Fenster f({5, 12, 5});
+    f.zeige();
+    const auto name = [&f](const char* label) {
+        return QAccessible::queryAccessibleInterface(f.element(label))->text(QAccessible::Name);
+    };
+    for (int i = 0; i < 3; ++i) {
+        f.klicke("okwurf");
+    }
+    EXPECT_EQ(name("Label23"), "35");
+    EXPECT_EQ(name("Label8"), "2");
+    EXPECT_EQ(name("Label3"), "1 / 3");
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(f.element("Label23"))->text(QAccessible::Description),
+        "Anzahl freier Zahlen");
+    f.antworten.push_back(true);
+    f.klicke("okneu");
+    for (const char* label : {"Label23", "Label8", "Label3"}) {
+        EXPECT_EQ(name(label), "") << label;
+    }
 }
 
 TEST(Wurf, GetipptesInDerLaufnummerBleibtBisZumNaechstenWurf) {
