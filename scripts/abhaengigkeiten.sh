@@ -29,5 +29,13 @@ if [ "$(id -u)" -ne 0 ]; then
     als_root=(sudo)
 fi
 echo "Installiere fehlende Pakete: ${fehlend[*]}"
-"${als_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq "${fehlend[@]}" >/dev/null
+# apt's own output is shown only when it fails.
+protokoll=$(mktemp)
+trap 'rm -f "$protokoll"' EXIT
+if ! { "${als_root[@]}" apt-get update -qq &&
+       DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq "${fehlend[@]}"; } \
+       >"$protokoll" 2>&1; then
+    cat "$protokoll" >&2
+    echo "Die Pakete konnten nicht installiert werden: ${fehlend[*]}" >&2
+    exit 1
+fi

@@ -20,6 +20,10 @@ fi
 echo "Keine Anzeige (weder DISPLAY noch WAYLAND_DISPLAY gesetzt): das Fenster öffnet auf einem virtuellen X-Server, sein Bild wird gespeichert."
 bild="$PWD/$bau/quentor-fenster.png"
 rm -f "$bild"
+# A private runtime folder, as a desktop session would give one; Qt warns without it.
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 # Runs on the virtual server: opens the window, waits until it is mapped and painted, saves it.
 fenster_fotografieren() {
