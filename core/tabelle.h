@@ -65,10 +65,10 @@ class Tabelle {
     int zeilenhoehe(int zeile) const { return zeilenhoehen_[zeile]; }
 
   private:
-    static constexpr std::size_t zellenanzahl = zeilenanzahl * spaltenanzahl;
+    static constexpr std::size_t zellenanzahl = std::size_t{zeilenanzahl} * spaltenanzahl;
     // Cells row by row; the colours lie side by side, so counting them is one short loop.
     static constexpr std::size_t stelle(int zeile, int spalte) {
-        return static_cast<std::size_t>(zeile * spaltenanzahl + spalte);
+        return static_cast<std::size_t>(zeile) * spaltenanzahl + static_cast<std::size_t>(spalte);
     }
     void schreibe(int zeile, int spalte, std::string text);
 

@@ -21,7 +21,7 @@ struct Ergebnis {
     std::string fehler;
 };
 
-Ergebnis rufe(std::vector<std::string_view> argumente, const std::string& eingabe = "") {
+Ergebnis rufe(const std::vector<std::string_view>& argumente, const std::string& eingabe = "") {
     std::istringstream ein(eingabe);
     std::ostringstream aus;
     std::ostringstream fehler;

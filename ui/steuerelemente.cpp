@@ -237,13 +237,13 @@ void verbinde(QLabel& beschriftung, QWidget& genannt) {
 }
 
 QWidget* genanntes(const Erzeugt& erzeugt, const std::variant<std::monostate, Feld, Element>& n) {
+    QWidget* genannt = nullptr;
     if (const auto* feld = std::get_if<Feld>(&n)) {
-        return erzeugt.felder[index(*feld)];
+        genannt = erzeugt.felder[index(*feld)];
+    } else if (const auto* element = std::get_if<Element>(&n)) {
+        genannt = erzeugt.elemente[static_cast<std::size_t>(*element)];
     }
-    if (const auto* element = std::get_if<Element>(&n)) {
-        return erzeugt.elemente[static_cast<std::size_t>(*element)];
-    }
-    return nullptr;
+    return genannt;
 }
 
 } // namespace
