@@ -1,14 +1,13 @@
 // The command line of quentor-skript: options, the script file, exit statuses.
 
 #include "aufruf.h"
+#include "plattform.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <unistd.h>
 
 namespace quentor {
 namespace {
@@ -68,7 +67,8 @@ TEST(Aufruf, FalscheAufrufeEndenMitStatusZwei) {
 class Skriptdatei : public testing::Test {
   protected:
     void SetUp() override {
-        ordner_ = fs::temp_directory_path() / ("quentor_aufruf_" + std::to_string(::getpid()));
+        ordner_ =
+            fs::temp_directory_path() / ("quentor_aufruf_" + std::to_string(test::prozessnummer()));
         fs::create_directories(ordner_);
     }
     void TearDown() override { fs::remove_all(ordner_); }

@@ -2,15 +2,13 @@
 // memory, and the session stays usable afterwards.
 
 #include "hilfen.h"
+#include "plattform.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
-
-#include <sys/resource.h>
-#include <unistd.h>
 
 namespace quentor::test {
 namespace {
@@ -22,8 +20,8 @@ const std::string kopf = "Spielbank\na\nb\nc\n";
 class FeindlicheDatei : public ::testing::Test {
   protected:
     void SetUp() override {
-        pfad_ =
-            fs::temp_directory_path() / ("quentor_feind_" + std::to_string(::getpid()) + ".txt");
+        pfad_ = fs::temp_directory_path() /
+                ("quentor_feind_" + std::to_string(prozessnummer()) + ".txt");
     }
     void TearDown() override { fs::remove(pfad_); }
 
@@ -130,9 +128,7 @@ TEST_F(FeindlicheDatei, ZweihundertMegabyteInEinerZeileMitBegrenztemSpeicher) {
     ASSERT_EQ(t.s().dateianzahl(), 2);
     EXPECT_TRUE(std::isinf(t.s().permanenz[0]));
     EXPECT_EQ(t.s().permanenz[1], 5);
-    rusage verbrauch{};
-    ::getrusage(RUSAGE_SELF, &verbrauch);
-    EXPECT_LT(verbrauch.ru_maxrss, 64 * 1024) << "peak memory in KiB";
+    EXPECT_LT(spitzenspeicherKiB(), 64 * 1024) << "peak memory in KiB";
 
     EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::permanenzUngueltig);
     EXPECT_EQ(meldungen(),

@@ -1,4 +1,5 @@
 #include "hilfen.h"
+#include "plattform.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +7,11 @@
 #include <fstream>
 #include <sstream>
 
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace quentor::test {
 namespace {
@@ -21,7 +24,7 @@ class Laden : public ::testing::Test {
   protected:
     void SetUp() override {
         ordner_ = fs::temp_directory_path() /
-                  ("quentor_laden_" + std::to_string(::getpid()) + "_" +
+                  ("quentor_laden_" + std::to_string(prozessnummer()) + "_" +
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(ordner_);
     }
@@ -167,6 +170,7 @@ TEST_F(Laden, FormatfehlerNachErfolgreichemLaden) {
     erwarteAbgelehnt(schlecht, "Diese Datei hat ein ungültiges Datenformat! ");
 }
 
+#ifndef _WIN32
 TEST_F(Laden, NichtLesbareDateien) {
     const fs::path fehlt = ordner_ / "fehlt.txt";
     const fs::path fifo = ordner_ / "rohr.txt";
@@ -211,6 +215,37 @@ TEST_F(Laden, OhneLeserecht) {
     EXPECT_EQ(WEXITSTATUS(status), 0)
         << "1: wrong answer to the locked file, 3: could not drop root";
 }
+#else
+TEST_F(Laden, NichtLesbareDateien) {
+    const std::wstring rohrname = LR"(\\.\pipe\quentor_laden_)" + std::to_wstring(prozessnummer());
+    const HANDLE rohr = CreateNamedPipeW(rohrname.c_str(), PIPE_ACCESS_INBOUND, PIPE_TYPE_BYTE, 1,
+                                         0, 0, 0, nullptr);
+    ASSERT_NE(rohr, INVALID_HANDLE_VALUE);
+    const fs::path rohrpfad = R"(\\.\pipe\quentor_laden_)" + std::to_string(prozessnummer());
+    for (const fs::path& pfad : {ordner_ / "fehlt.txt", ordner_, rohrpfad, fs::path("NUL"),
+                                 fs::path("CON"), fs::path("COM1"), ordner_ / "NUL.txt"}) {
+        t.fenster.ereignisse.clear();
+        t.fenster.setzeText(Feld::Textanzahl, "3");
+        lade(pfad);
+        erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
+    }
+    CloseHandle(rohr);
+}
+
+// Another program holds the file open without share rights.
+TEST_F(Laden, GesperrteDatei) {
+    const fs::path pfad = schreibe("gesperrt.txt", "Spielbank\na\nb\nc\n5\n");
+    const HANDLE sperre =
+        CreateFileW(pfad.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(sperre, INVALID_HANDLE_VALUE);
+    lade(pfad);
+    erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
+    CloseHandle(sperre);
+    t.fenster.ereignisse.clear();
+    lade(pfad);
+    EXPECT_EQ(t.s().dateianzahl(), 1) << "readable once the other program let go";
+}
+#endif
 
 // The file is gone by the time it is read: removed while the dialog is shown.
 TEST_F(Laden, DateiVerschwindetZwischenDialogUndLesen) {
