@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary root, as the package does (prefix /usr, stripped), and
+# checks what lands there: exactly the expected files, named by the application ID; icons of the
+# size their folder says; desktop entry, AppStream metadata and changelog that agree with each
+# other, the version and the installed programs; the script driver's man page against the README
+# and the driver itself.
+# Usage: bash tests/paket_test.sh BUILD_DIR APP_ID VERSION
+set -euo pipefail
+bau=$1 id=$2 version=$3
+quelle=$(cd "$(dirname "$0")/.." && pwd)
+
+wurzel=$(mktemp -d)
+trap 'rm -rf "$wurzel"' EXIT
+DESTDIR=$wurzel cmake --install "$bau" --prefix /usr --strip >/dev/null
+usr=$wurzel/usr
+
+fehler=0
+falsch() {
+    echo "FEHLER: $*" >&2
+    fehler=$((fehler + 1))
+}
+
+# Exactly these files, no more.
+groessen=(16 22 24 32 48 64 128 256)
+erwartet=(bin/quentor bin/quentor-skript "share/applications/$id.desktop"
+          share/doc/quentor/changelog.gz share/doc/quentor/copyright
+          "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/quentor.1.gz
+          share/man/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml")
+for n in "${groessen[@]}"; do
+    erwartet+=("share/icons/hicolor/${n}x$n/apps/$id.png")
+done
+soll=$(printf '%s\n' "${erwartet[@]}" | sort)
+ist=$(cd "$usr" && find . -type f | sed 's|^\./||' | sort)
+[ "$soll" = "$ist" ] || falsch "installierte Dateien weichen ab:
+$(diff <(echo "$soll") <(echo "$ist") || true)"
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20.
+for n in "${groessen[@]}"; do
+    png=$usr/share/icons/hicolor/${n}x$n/apps/$id.png
+    [ -f "$png" ] || continue
+    read -r -a b < <(od -An -tu1 -w24 -N24 "$png")
+    signatur="${b[*]:1:3}"
+    breite=$(((b[16] << 24) + (b[17] << 16) + (b[18] << 8) + b[19]))
+    hoehe=$(((b[20] << 24) + (b[21] << 16) + (b[22] << 8) + b[23]))
+    [ "$signatur" = "80 78 71" ] || falsch "$png ist kein PNG"
+    [ "$breite x $hoehe" = "$n x $n" ] || falsch "$png ist $breite x $hoehe statt $n x $n"
+done
+
+# The stripped programs carry no compiler note either.
+for programm in quentor quentor-skript; do
+    if readelf -S "$usr/bin/$programm" | grep -q '\.comment'; then
+        falsch "$programm hat noch einen Abschnitt .comment"
+    fi
+done
+
+desktop=$usr/share/applications/$id.desktop
+wert() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(wert Icon)" = "$id" ] || falsch "Icon=$(wert Icon) statt $id"
+for schluessel in Exec TryExec; do
+    programm=$(wert "$schluessel" | cut -d' ' -f1)
+    [ -x "$usr/bin/$programm" ] || falsch "$schluessel=$programm ist kein installiertes Programm"
+done
+
+metainfo=$usr/share/metainfo/$id.metainfo.xml
+[ "$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$metainfo")" = "$id" ] || falsch "<id> ist nicht $id"
+launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+[ "$launchable" = "$id.desktop" ] || falsch "launchable $launchable ist nicht $id.desktop"
+binaries=$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo")
+[ -n "$binaries" ] || falsch "keine <binary> in <provides>"
+for programm in $binaries; do
+    [ -x "$usr/bin/$programm" ] || falsch "<binary>$programm</binary> ist nicht installiert"
+done
+
+# The newest release in the metadata and the top changelog entry: this version, the same day.
+release=$(grep -m1 '<release ' "$metainfo")
+release_version=$(sed -n 's/.*version="\([^"]*\)".*/\1/p' <<<"$release")
+release_datum=$(sed -n 's/.*date="\([^"]*\)".*/\1/p' <<<"$release")
+[ "$release_version" = "$version" ] || falsch "neueste <release> ist $release_version, nicht $version"
+changelog=$(gzip -dc "$usr/share/doc/quentor/changelog.gz")
+kopf=$(head -1 <<<"$changelog")
+[[ $kopf == "quentor ($version) "* ]] || falsch "Changelog beginnt mit '$kopf', nicht mit Version $version"
+unterschrift=$(grep -m1 '^ -- ' <<<"$changelog" | sed 's/.*>  //')
+changelog_datum=$(date -u -d "$unterschrift" +%F 2>/dev/null || echo "unlesbar: $unterschrift")
+[ "$changelog_datum" = "$release_datum" ] ||
+    falsch "Changelog vom $changelog_datum, <release> vom $release_datum"
+# gzip -n: no name and no time stamp in the header (bytes 4 to 7 hold the time).
+for gz in "$usr/share/doc/quentor/changelog.gz" "$usr"/share/man/man1/*.gz; do
+    read -r -a kopfbytes < <(od -An -tu1 -w10 -N10 "$gz")
+    [ "${kopfbytes[3]}${kopfbytes[4]}${kopfbytes[5]}${kopfbytes[6]}${kopfbytes[7]}" = "00000" ] ||
+        falsch "$gz trägt Name oder Zeit im gzip-Kopf"
+done
+
+# The driver's commands: man page and README name the same ones, and the driver takes each.
+befehle_handbuch=$(gzip -dc "$usr/share/man/man1/quentor-skript.1.gz" |
+    sed -n '/^\.SH COMMANDS/,/^\.SH /p' | sed -n '/^\.TP/{n;p}' | awk '{ print $2 }' | sort -u)
+befehle_readme=$(sed -n '/^## The script driver/,/^## /p' "$quelle/README.md" |
+    sed -n 's/^| `\([a-z]*\).*/\1/p' | sort -u)
+[ "$befehle_handbuch" = "$befehle_readme" ] || falsch "Befehle im Handbuch und im README weichen ab:
+$(diff <(echo "$befehle_handbuch") <(echo "$befehle_readme") || true)"
+declare -A beispiel=([wurf]="wurf" [rotat]="rotat" [neu]="neu ja" [ende]="ende nein"
+    [zahl]="zahl 7" [haken]="haken 1" [datei]="datei" [zufall]="zufall 0.25 0" [zeige]="zeige")
+for befehl in $befehle_handbuch; do
+    if [ -z "${beispiel[$befehl]:-}" ]; then
+        falsch "kein Beispiel für den Befehl '$befehl' aus dem Handbuch"
+        continue
+    fi
+    status=0
+    printf '%s\n' "${beispiel[$befehl]}" | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
+    [ "$status" -eq 0 ] || falsch "quentor-skript lehnt '${beispiel[$befehl]}' ab (Status $status)"
+done
+status=0
+printf 'wuerfeln\n' | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 2 ] || falsch "ein unbekannter Befehl endet mit Status $status statt 2"
+
+[ "$fehler" -eq 0 ] || exit 1
+echo "Installation geprüft: ${#erwartet[@]} Dateien"
