@@ -8,9 +8,22 @@
 
 namespace quentor {
 
+namespace {
+
+// The icon from the desktop's theme where it is installed, else the one built into the program.
+QIcon symbol() {
+    QIcon eingebaut;
+    for (const int groesse : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        eingebaut.addFile(QStringLiteral(":/symbol/%1x%1/apps/" QUENTOR_APP_ID ".png").arg(groesse));
+    }
+    return QIcon::fromTheme(QStringLiteral(QUENTOR_APP_ID), eingebaut);
+}
+
+} // namespace
+
 QTranslator* anwendungEinrichten(QApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral(QUENTOR_APP_ID));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUENTOR_APP_ID)));
+    QApplication::setWindowIcon(symbol());
     return deutschEinrichten(app);
 }
 

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
@@ -225,6 +227,23 @@ TEST(Fenster, TitelGroesseHintergrundSchrift) {
     EXPECT_TRUE(f.form.font().bold());
     EXPECT_EQ(f.form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(),
               qsizetype{23});
+}
+
+// The window carries the program's icon (built in where it is not installed), and the desktop
+// file name is the application ID, by which a desktop finds the entry and the icon.
+TEST(Fenster, SymbolUndAnwendungsname) {
+    Fenster f;
+    f.zeige();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("example.quentor.Quentor"));
+    const QIcon symbol = f.form.windowIcon();
+    ASSERT_FALSE(symbol.isNull());
+    for (const int groesse : {16, 48, 256}) {
+        EXPECT_EQ(symbol.pixmap(groesse).size(), QSize(groesse, groesse)) << groesse;
+    }
+    // The 16-pixel picture is the drawn one: dark green frame, green top with the zero field.
+    const QImage klein = symbol.pixmap(16).toImage();
+    EXPECT_EQ(klein.pixelColor(0, 8), QColor(0x0d, 0x6b, 0x33));
+    EXPECT_EQ(klein.pixelColor(3, 2), QColor(0x2f, 0xa3, 0x52));
 }
 
 // Arial is asked for; fonts-liberation answers with Liberation Sans, which has Arial's metrics.
