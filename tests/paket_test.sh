@@ -108,6 +108,11 @@ for befehl in $befehle_handbuch; do
     printf '%s\n' "${beispiel[$befehl]}" | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
     [ "$status" -eq 0 ] || falsch "quentor-skript lehnt '${beispiel[$befehl]}' ab (Status $status)"
 done
+befehle_hilfe=$("$usr/bin/quentor-skript" --help | sed -n 's/^  \([a-z]\+\)\( .*\)\?$/\1/p' | sort -u)
+[ "$befehle_handbuch" = "$befehle_hilfe" ] || falsch "Befehle im Handbuch und in --help weichen ab:
+$(diff <(echo "$befehle_handbuch") <(echo "$befehle_hilfe") || true)"
+[ "$("$usr/bin/quentor-skript" --version)" = "quentor-skript $version" ] ||
+    falsch "quentor-skript --version nennt nicht die Version $version"
 status=0
 printf 'wuerfeln\n' | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
 [ "$status" -eq 2 ] || falsch "ein unbekannter Befehl endet mit Status $status statt 2"
