@@ -28,7 +28,7 @@ class Kurztext {
         laenge_ += n;
         return *this;
     }
-    operator std::string_view() const { return {zeichen_.data(), laenge_}; } // NOLINT: a text
+    operator std::string_view() const { return {zeichen_.data(), laenge_}; }
 
   private:
     static constexpr std::size_t platz = 31;

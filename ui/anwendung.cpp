@@ -1,6 +1,7 @@
 #include "anwendung.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -10,11 +11,14 @@ namespace quentor {
 
 namespace {
 
-// The icon from the desktop's theme where it is installed, else the one built into the program.
+// The icon from the desktop's theme where it is installed, else the one built into the program
+// (every size of it).
 QIcon symbol() {
     QIcon eingebaut;
-    for (const int groesse : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        eingebaut.addFile(QStringLiteral(":/symbol/%1x%1/apps/" QUENTOR_APP_ID ".png").arg(groesse));
+    QDirIterator bilder(QStringLiteral(":/symbol"), {QStringLiteral("*.png")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+    while (bilder.hasNext()) {
+        eingebaut.addFile(bilder.next());
     }
     return QIcon::fromTheme(QStringLiteral(QUENTOR_APP_ID), eingebaut);
 }
