@@ -32,8 +32,11 @@ echo "Installiere fehlende Pakete: ${fehlend[*]}"
 # apt's own output is shown only when it fails.
 protokoll=$(mktemp)
 trap 'rm -f "$protokoll"' EXIT
-if ! { "${als_root[@]}" apt-get update -qq &&
-       DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq "${fehlend[@]}"; } \
+# Another apt at work holds the lock for a while: wait for it instead of failing at once.
+warten=(-o DPkg::Lock::Timeout=300)
+if ! { "${als_root[@]}" apt-get "${warten[@]}" update -qq &&
+       DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get "${warten[@]}" install -y -qq \
+           "${fehlend[@]}"; } \
        >"$protokoll" 2>&1; then
     cat "$protokoll" >&2
     echo "Die Pakete konnten nicht installiert werden: ${fehlend[*]}" >&2
