@@ -8,8 +8,8 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QHelpEvent>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
