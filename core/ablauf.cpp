@@ -17,6 +17,7 @@ Spieltisch::Spieltisch(const Umgebung& umgebung)
 void Spieltisch::start() {
     sitzung_ = Sitzung{};
     tabelle_.tabelleaufbau();
+    anzeige_.tabelleGeaendert();
 }
 
 void Spieltisch::neuanfang() {
@@ -43,20 +44,26 @@ void Spieltisch::neustart() {
     }
     tabelle_.zahlenzeichnen();
     tabelle_.zerozelle(false);
-    optionen();
+    optionenAnwenden();
+    anzeige_.tabelleGeaendert();
 }
 
 void Spieltisch::optionen() {
+    optionenAnwenden();
+    anzeige_.tabelleGeaendert();
+}
+
+void Spieltisch::optionenAnwenden() {
     const bool ohneZero = optionsfelder_.haken(0) == 1;
     sitzung_.rotlaenge = ohneZero ? 36 : 37;
     tabelle_.zerozelle(ohneZero);
     sitzung_.loeschflag = optionsfelder_.haken(1) == 1 ? 1 : 0;
 }
 
-// Clears the table at a rotation boundary.
+// Clears the table at a rotation boundary; the spin that calls it shows the table afterwards.
 void Spieltisch::tabelleneu() {
     tabelle_.zahlenzeichnen();
-    optionen();
+    optionenAnwenden();
 }
 
 void Spieltisch::ganzerotation() {

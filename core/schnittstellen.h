@@ -19,6 +19,9 @@ class Anzeige {
     virtual std::string text(Feld feld) const = 0;
     // Repaints one field at once, while an event is still running (live display of a rotation).
     virtual void neuZeichnen(Feld feld) = 0;
+    // The table model has been recoloured or redrawn: the display shows it at once, also while
+    // an event is still running. The one moment the display learns of a change of the table.
+    virtual void tabelleGeaendert() = 0;
 };
 
 // The two option boxes Check1(0) (zero left out) and Check1(1) (clear the table at every

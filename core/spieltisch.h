@@ -6,7 +6,8 @@
 // number (random or from the permanence), advances the counters, recolours the table (previous
 // number came, the number leaving the rotation freed, the current number current) and shows the
 // free and occupied counts by reading the cell colours back. Every text goes to the window
-// through Anzeige; the window shows the table model in its grid.
+// through Anzeige, which also learns each change of the table model (tabelleGeaendert) and shows
+// it in its grid.
 //
 // Implemented in wurf.cpp (a spin), ablauf.cpp (start, reset, options, whole rotation, the two
 // questions) and laden.cpp (the "Datei" command).
@@ -65,7 +66,8 @@ class Spieltisch {
   private:
     void neustart();
     void tabelleneu();
-    bool ziehe(); // draws the number; false when a permanence value is refused
+    void optionenAnwenden(); // what optionen() does, without showing the table
+    bool ziehe();            // draws the number; false when a permanence value is refused
     void rotationWeiter();
     void faerbeVorigeZahl(int vorigerPlatz);
     void befreieAusscheidendeZahl();

@@ -9,7 +9,6 @@ void Tabelle::schreibe(int zeile, int spalte, std::string text) {
     const std::size_t i = stelle(zeile, spalte);
     texte_[i] = std::move(text);
     farben_[i] = farbefrei;
-    zentriert_[i] = true;
 }
 
 void Tabelle::tabelleaufbau() {

@@ -16,6 +16,9 @@ inline constexpr Farbe farbefrei = rgb(102, 153, 102);   // not come in the curr
 inline constexpr Farbe farbegekommen = rgb(255, 187, 0); // came earlier in the rotation
 inline constexpr Farbe farbeaktuell = rgb(0, 255, 0);    // number of the latest spin
 
+// The name of the grid that shows the table, in the window and in the in-memory window's record.
+inline constexpr std::string_view tabellenname = "tabelle";
+
 inline constexpr int zeilenanzahl = 13;
 inline constexpr int spaltenanzahl = 3;
 inline constexpr int spaltenbreiteTwips = 800;
@@ -33,11 +36,11 @@ constexpr int zahlzeile(int n) {
     return n == 0 ? 0 : (n - 1) / 3 + 1;
 }
 
-// One cell as shown. The text stays valid until the cell is written again.
+// One cell as shown, its text centred in both directions. The text stays valid until the cell is
+// written again.
 struct Zelle {
     std::string_view text;
     Farbe farbe = 0;
-    bool zentriert = false;
 };
 
 class Tabelle {
@@ -59,7 +62,7 @@ class Tabelle {
 
     Zelle zelle(int zeile, int spalte) const {
         const std::size_t i = stelle(zeile, spalte);
-        return {texte_[i], farben_[i], zentriert_[i]};
+        return {texte_[i], farben_[i]};
     }
     int spaltenbreite(int spalte) const { return spaltenbreiten_[spalte]; }
     int zeilenhoehe(int zeile) const { return zeilenhoehen_[zeile]; }
@@ -74,7 +77,6 @@ class Tabelle {
 
     std::array<std::string, zellenanzahl> texte_{};
     std::array<Farbe, zellenanzahl> farben_{};
-    std::array<bool, zellenanzahl> zentriert_{};
     std::array<int, spaltenanzahl> spaltenbreiten_{};
     std::array<int, zeilenanzahl> zeilenhoehen_{};
 };

@@ -6,7 +6,6 @@
 #include "zahlwert.h"
 #include "zufall.h"
 
-#include <cfenv>
 #include <cmath>
 #include <string>
 
@@ -115,6 +114,7 @@ WurfErgebnis Spieltisch::wurf() {
     tabelle_.faerben(sitzung_.aktzahl, farbeaktuell);
     sitzung_.fenster[sitzung_.rotpos] = sitzung_.aktzahl;
 
+    anzeige_.tabelleGeaendert();
     anzeige_.neuZeichnen(Feld::laufnummer);
     anzeige_.neuZeichnen(Feld::zahl);
     zaehleFreie();

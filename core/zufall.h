@@ -13,7 +13,6 @@ class Mersennezufall : public Zufallsquelle {
     explicit Mersennezufall(std::uint32_t saat) : generator_(saat) {}
     // The top 24 bits of a draw, scaled: exactly representable, so always below 1.0.
     float naechste() override;
-    void saeen(std::uint32_t saat) { generator_.seed(saat); }
 
   private:
     std::mt19937 generator_;

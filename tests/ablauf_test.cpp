@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <ostream>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace quentor::test {
@@ -101,7 +106,7 @@ TEST(Ablauf, NeustartBehaeltPermanenzPfadUndHaken) {
     t.ladeWerte({4, 5, 6}, "/tmp/perm.txt");
     t.tisch.wurf();
     t.tisch.wurf();
-    t.neu();
+    t.neu(true);
     const Sitzung& s = t.s();
     EXPECT_EQ(s.wurfzaehler, 0);
     EXPECT_EQ(s.dateimodus, 0);
@@ -143,7 +148,7 @@ TEST(Ablauf, GanzeRotation) {
 
 TEST(Ablauf, GanzeRotationMitUngueltigemZahlfeld) {
     Tisch t;
-    t.fenster.setzeText(Feld::zahl, "50");
+    t.tippe("50");
     t.tisch.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 36) << "the first run only empties the box";
 }
@@ -190,7 +195,7 @@ TEST(Ablauf, FragenVorNeuUndEnde) {
     EXPECT_EQ(t.s().wurfzaehler, 2) << "ending changes nothing itself";
     t.tisch.neuanfang();
     EXPECT_EQ(t.s().wurfzaehler, 2) << "the Yes was used by the end question";
-    t.neu();
+    t.neu(true);
     EXPECT_EQ(t.s().wurfzaehler, 0);
 
     ASSERT_EQ(t.fenster.ereignisse.size(), 5U);
@@ -203,6 +208,66 @@ TEST(Ablauf, FragenVorNeuUndEnde) {
         EXPECT_EQ(t.fenster.ereignisse[i].text, "Bitte bestätigen...   ");
     }
 }
+
+// The display learns of every change of the table, once, and of nothing else: a spin that records
+// a number, the start, a reset, an option click; not a refused spin, an answer No or a load.
+struct Tabellenmeldung {
+    const char* name;
+    void (*aktion)(Tisch&);
+    std::ptrdiff_t anzahl;
+};
+
+void PrintTo(const Tabellenmeldung& zeile, std::ostream* aus) {
+    *aus << zeile.name;
+}
+
+const Tabellenmeldung tabellenmeldungen[] = {
+    {"Start", [](Tisch&) {}, 1},
+    {"Wurf", [](Tisch& t) { t.wirf(5); }, 1},
+    {"WurfMitLoeschen",
+     [](Tisch& t) {
+         t.klickeHaken(1);
+         t.wirfFolge(38);
+     },
+     1 + 38},
+    {"Rotation", [](Tisch& t) { t.tisch.ganzerotation(); }, 37},
+    {"EingabeAbgelehnt",
+     [](Tisch& t) {
+         t.tippe("40");
+         t.tisch.wurf();
+     },
+     0},
+    {"NeuJa", [](Tisch& t) { t.neu(true); }, 1},
+    {"NeuNein", [](Tisch& t) { t.neu(false); }, 0},
+    {"Haken", [](Tisch& t) { t.klickeHaken(0); }, 1},
+    {"Laden",
+     [](Tisch& t) {
+         t.ladeWerte({1.0, 2.0});
+     },
+     0},
+    {"DateiErschoepft",
+     [](Tisch& t) {
+         t.ladeWerte({});
+         t.tisch.wurf();
+     },
+     0},
+};
+
+class TabelleGeaendert : public testing::TestWithParam<Tabellenmeldung> {};
+
+TEST_P(TabelleGeaendert, EinmalJeAenderung) {
+    Tisch t;
+    if (GetParam().name != std::string_view("Start")) {
+        t.fenster.neuGezeichnet.clear();
+    }
+    GetParam().aktion(t);
+    EXPECT_EQ(std::count(t.fenster.neuGezeichnet.begin(), t.fenster.neuGezeichnet.end(),
+                         std::string_view("tabelle")),
+              GetParam().anzahl);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ablauf, TabelleGeaendert, testing::ValuesIn(tabellenmeldungen),
+                         [](const auto& zeile) { return std::string(zeile.param.name); });
 
 } // namespace
 } // namespace quentor::test

@@ -28,9 +28,6 @@ TEST(Tabelle, AufbauZeichnetAllesFreiMitZahlen) {
         EXPECT_EQ(t.zelle(0, spalte).farbe, farbefrei);
     }
     for (int z = 0; z < zeilenanzahl; ++z) {
-        for (int s = 0; s < spaltenanzahl; ++s) {
-            EXPECT_TRUE(t.zelle(z, s).zentriert);
-        }
         EXPECT_EQ(t.zeilenhoehe(z), 488);
     }
     EXPECT_EQ(t.spaltenbreite(0), 800);

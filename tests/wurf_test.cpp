@@ -125,7 +125,7 @@ TEST(Wurf, ZahlfeldAusserhalbLeertDasFeldUndNimmtNichtsAuf) {
     for (const char* text : ungueltig) {
         Tisch t;
         t.wirf(5);
-        t.fenster.setzeText(Feld::zahl, text);
+        t.tippe(text);
         EXPECT_EQ(t.wirf(9), WurfErgebnis::eingabeUngueltig) << text;
         EXPECT_EQ(t.feld(Feld::zahl), "") << text;
         EXPECT_EQ(t.s().wurfzaehler, 1) << text;
@@ -135,7 +135,7 @@ TEST(Wurf, ZahlfeldAusserhalbLeertDasFeldUndNimmtNichtsAuf) {
     const char* gueltig[] = {"", "36", "0", "-0", "abc", "36.0", "ENDE", "12,5"};
     for (const char* text : gueltig) {
         Tisch t;
-        t.fenster.setzeText(Feld::zahl, text);
+        t.tippe(text);
         EXPECT_EQ(t.wirf(9), WurfErgebnis::aufgenommen) << text;
         EXPECT_EQ(t.feld(Feld::zahl), "9") << "the typed value is never the number";
     }
@@ -183,7 +183,7 @@ TEST(Wurf, UngueltigerPermanenzwertWirdAbgewiesen) {
         Tisch t;
         t.ladeWerte({4, wert, 6});
         t.tisch.wurf();
-        t.fenster.setzeText(Feld::zahl, "12");
+        t.tippe("12");
         EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::permanenzUngueltig) << wert;
         ASSERT_EQ(t.fenster.ereignisse.size(), 1U);
         EXPECT_EQ(t.fenster.ereignisse[0].titel, " Fehler! ");
@@ -210,10 +210,12 @@ TEST(Wurf, ZufallszahlBleibtImBereich) {
     }
 }
 
-TEST(Wurf, ZeichnetLaufnummerUndZahlVorLabel3Neu) {
+// The recoloured table is shown first, then the spin count and the number, and the rotation last.
+TEST(Wurf, ZeichnetTabelleLaufnummerUndZahlVorLabel3Neu) {
     Tisch t;
+    t.fenster.neuGezeichnet.clear();
     t.wirf(1);
-    const std::vector<Feld> erwartet = {Feld::laufnummer, Feld::zahl, Feld::Label3};
+    const std::vector<std::string_view> erwartet = {"tabelle", "laufnummer", "zahl", "Label3"};
     EXPECT_EQ(t.fenster.neuGezeichnet, erwartet);
 }
 

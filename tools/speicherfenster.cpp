@@ -1,5 +1,7 @@
 #include "speicherfenster.h"
 
+#include "tabelle.h"
+
 #include <utility>
 
 namespace quentor {
@@ -13,7 +15,11 @@ std::string Speicherfenster::text(Feld feld) const {
 }
 
 void Speicherfenster::neuZeichnen(Feld feld) {
-    neuGezeichnet.push_back(feld);
+    neuGezeichnet.push_back(name(feld));
+}
+
+void Speicherfenster::tabelleGeaendert() {
+    neuGezeichnet.push_back(tabellenname);
 }
 
 int Speicherfenster::haken(int index) const {

@@ -1,8 +1,8 @@
 #pragma once
 // The window in memory: display fields as strings, option boxes as two flags, the file dialog and
-// the questions answered by whoever drives it, and every dialog, question or message box reported
-// to an observer at the moment it is shown. The script driver and the tests use it in place of the
-// Qt window.
+// the questions answered by whoever drives it, every dialog, question or message box reported
+// to an observer at the moment it is shown, and every repaint recorded. Speichertisch drives it in
+// place of the Qt window.
 
 #include "schnittstellen.h"
 #include "zufall.h"
@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quentor {
@@ -28,6 +29,7 @@ class Speicherfenster : public Anzeige, public Optionsfelder, public Meldungen, 
     void setzeText(Feld feld, std::string_view text) override;
     std::string text(Feld feld) const override;
     void neuZeichnen(Feld feld) override;
+    void tabelleGeaendert() override;
     int haken(int index) const override;
     void warnung(std::string_view titel, std::string_view text) override;
     // Answers with what antworte() set, once; No when nothing was set.
@@ -46,7 +48,8 @@ class Speicherfenster : public Anzeige, public Optionsfelder, public Meldungen, 
     // Called with every box at the moment it is shown; may be empty.
     std::function<void(const Ereignis&)> beobachter;
     std::vector<Ereignis> ereignisse;
-    std::vector<Feld> neuGezeichnet;
+    // The controls repainted at once, by name, in order; the grid as `tabellenname`.
+    std::vector<std::string_view> neuGezeichnet;
 
   private:
     void zeige(Ereignis ereignis);

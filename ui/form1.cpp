@@ -14,9 +14,14 @@ namespace quentor {
 
 namespace {
 
-// The control of an element, as the class its kind makes (checked when the table is compiled).
+// The control of an element, as the class its kind makes; the control table is checked against
+// artVon() when it is compiled.
 template <class T> T* als(const Erzeugt& erzeugt, Element element) {
     return static_cast<T*>(erzeugt.elemente[static_cast<std::size_t>(element)]);
+}
+
+bool istTextfeld(Feld feld) {
+    return artVon(feld) == Art::textfeld;
 }
 
 } // namespace
@@ -40,6 +45,7 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* eltern)
     Form_Load();
 }
 
+// The grid, a child widget, outlives the model (a member): it lets go of the model first.
 Form1::~Form1() {
     tabelle->setModel(nullptr);
 }
@@ -47,6 +53,7 @@ Form1::~Form1() {
 void Form1::erzeugeSteuerelemente() {
     const Erzeugt erzeugt = quentor::erzeugeSteuerelemente(this);
     anzeigen_ = erzeugt.felder;
+    static_assert(artVon(Feld::zahl) == Art::textfeld);
     zahl = static_cast<QLineEdit*>(anzeigen_[index(Feld::zahl)]);
     tabelle = als<Tabellenansicht>(erzeugt, Element::tabelle);
     Check1 = {als<QCheckBox>(erzeugt, Element::Check1_0),
@@ -82,22 +89,18 @@ void Form1::verbindeEreignisse() {
 void Form1::Form_Load() {
     tisch_.start();
     tabelle->uebernimmMasse(tisch_.tabelle());
-    tabelleZeigen();
 }
 
 void Form1::okwurf_Click() {
     tisch_.wurf();
-    tabelleZeigen();
 }
 
 void Form1::okstep_Click() {
     tisch_.ganzerotation();
-    tabelleZeigen();
 }
 
 void Form1::okneu_Click() {
     tisch_.neuanfang();
-    tabelleZeigen();
 }
 
 void Form1::okende_Click() {
@@ -113,7 +116,6 @@ void Form1::okdatei_Click() {
 // Either box applies both; the index is not needed.
 void Form1::Check1_Click(int /*index*/) {
     tisch_.optionen();
-    tabelleZeigen();
 }
 
 void Form1::zahl_Change() {
@@ -125,36 +127,30 @@ void Form1::zahl_Change() {
     }
 }
 
-void Form1::tabelleZeigen() {
-    modell_.aktualisiere();
-}
-
 void Form1::setzeText(Feld feld, std::string_view text) {
     QWidget* ziel = anzeigen_[index(feld)];
-    const QString inhalt = qtext(text);
-    if (auto* box = qobject_cast<QLineEdit*>(ziel)) {
-        box->setText(inhalt);
-        return;
+    if (istTextfeld(feld)) {
+        static_cast<QLineEdit*>(ziel)->setText(qtext(text));
+    } else {
+        static_cast<QLabel*>(ziel)->setText(qtext(text));
     }
-    static_cast<QLabel*>(ziel)->setText(inhalt);
 }
 
 std::string Form1::text(Feld feld) const {
     const QWidget* quelle = anzeigen_[index(feld)];
-    if (const auto* box = qobject_cast<const QLineEdit*>(quelle)) {
-        return box->text().toStdString();
-    }
-    return static_cast<const QLabel*>(quelle)->text().toStdString();
+    const QString inhalt = istTextfeld(feld) ? static_cast<const QLineEdit*>(quelle)->text()
+                                             : static_cast<const QLabel*>(quelle)->text();
+    return inhalt.toStdString();
 }
 
-// Paints at once, before the running event ends. With Label3, the last repaint of a spin, the
-// grid shows the recoloured table too.
+// Paints at once, before the running event ends.
 void Form1::neuZeichnen(Feld feld) {
-    if (feld == Feld::Label3) {
-        modell_.aktualisiere();
-        tabelle->viewport()->repaint();
-    }
     anzeigen_[index(feld)]->repaint();
+}
+
+void Form1::tabelleGeaendert() {
+    modell_.aktualisiere();
+    tabelle->viewport()->repaint();
 }
 
 int Form1::haken(int index) const {

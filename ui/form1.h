@@ -4,10 +4,11 @@
 // A click on "Wurf" reaches okwurf_Click(), which runs one spin of the core (Spieltisch::wurf).
 // The core writes its display fields through Anzeige::setzeText() into the controls of the same
 // names (writing `zahl` raises zahl_Change(), which turns its text black and enables "Wurf"),
-// has `laufnummer`, `zahl` and `Label3` repainted at once through neuZeichnen() so that a whole
-// rotation can be followed while it runs, and recolours its table model, which the grid
-// `tabelle` shows. The window decides nothing: each event calls one operation of the core, which
-// asks its questions and shows its messages through the window's boxes.
+// recolours its table model and says so through tabelleGeaendert(), where the grid `tabelle` is
+// repainted, and has `laufnummer`, `zahl` and `Label3` repainted at once through neuZeichnen(),
+// so that a whole rotation can be followed while it runs. The window decides nothing: each event
+// calls one operation of the core, which asks its questions and shows its messages through the
+// window's boxes.
 
 #include "kaesten.h"
 #include "permanenzleser.h"
@@ -52,15 +53,19 @@ class Form1 : public QWidget, private Anzeige, private Optionsfelder, private Me
 
     void erzeugeSteuerelemente();
     void verbindeEreignisse();
-    void tabelleZeigen();
 
     void setzeText(Feld feld, std::string_view text) override;
     std::string text(Feld feld) const override;
     void neuZeichnen(Feld feld) override;
+    void tabelleGeaendert() override;
     int haken(int index) const override;
     void warnung(std::string_view titel, std::string_view text) override;
     bool frage(std::string_view titel, std::string_view text) override;
 
+    // Members are built in this order and die in reverse: the Spieltisch keeps references to the
+    // random source, the file dialog and the reader (and to the window itself, whose controls
+    // exist from erzeugeSteuerelemente() on, before the core first writes to them in Form_Load);
+    // the dialog keeps one to the boxes; the model shows the Spieltisch's table.
     std::unique_ptr<Zufallsquelle> zufall_;
     Kaesten kaesten_;
     Dateiauswahl Dialog1;
@@ -68,7 +73,8 @@ class Form1 : public QWidget, private Anzeige, private Optionsfelder, private Me
     Spieltisch tisch_;
     Tabellenmodell modell_;
 
-    // The controls; the window owns them as their parent.
+    // The controls, created with the window as their parent: they die in ~QWidget, after the
+    // members above.
     std::array<QWidget*, anzeigefelder.size()> anzeigen_{}; // by Feld
     QLineEdit* zahl = nullptr;
     Tabellenansicht* tabelle = nullptr;
