@@ -1,12 +1,9 @@
 // Speed of the core: one spin, a whole session, loading a permanence file.
 
-#include "permanenzleser.h"
-#include "spieltisch.h"
-#include "zufall.h"
+#include "speichertisch.h"
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -16,48 +13,27 @@
 namespace quentor {
 namespace {
 
-// The lightest window: fields as strings, everything else ignored.
-class Stummfenster : public Anzeige, public Optionsfelder, public Meldungen, public Dateidialog {
-  public:
-    void setzeText(Feld feld, std::string_view text) override {
-        felder_[static_cast<std::size_t>(feld)] = text;
-    }
-    std::string text(Feld feld) const override { return felder_[static_cast<std::size_t>(feld)]; }
-    void neuZeichnen(Feld) override {}
-    int haken(int) const override { return 0; }
-    void warnung(std::string_view, std::string_view) override {}
-    bool frage(std::string_view, std::string_view) override { return true; }
-    std::string oeffnen(std::string_view, std::string_view) override { return pfad; }
-
-    std::string pfad;
-
-  private:
-    std::array<std::string, anzeigefelder.size()> felder_;
-};
-
-// The window, a random source and the real reader around one session.
-struct Stummtisch {
-    explicit Stummtisch(std::uint32_t saat) : zufall(saat) { tisch.start(); }
-    Stummfenster fenster;
-    Mersennezufall zufall;
-    Dateileser leser;
-    Spieltisch tisch{Umgebung{fenster, fenster, fenster, fenster, zufall, leser}};
-};
+// The in-memory window keeps every repaint and box it saw; the benchmarks forget them as they go,
+// so that memory stays flat.
+void vergiss(Speicherfenster& fenster) {
+    fenster.neuGezeichnet.clear();
+    fenster.ereignisse.clear();
+}
 
 void BM_Wurf(benchmark::State& state) {
-    Stummtisch s(1);
-    Spieltisch& tisch = s.tisch;
+    Speichertisch s;
     for (auto _ : state) {
-        if (tisch.sitzung().wurfzaehler >= wurfgrenze - 1) {
-            tisch.neuanfang(); // once every 4999 spins
+        if (s.tisch.sitzung().wurfzaehler >= wurfgrenze - 1) {
+            s.neu(true); // once every 4999 spins
         }
-        benchmark::DoNotOptimize(tisch.wurf());
+        benchmark::DoNotOptimize(s.tisch.wurf());
+        vergiss(s.fenster);
     }
 }
 BENCHMARK(BM_Wurf);
 
 void BM_Sitzung5000MitRotationen(benchmark::State& state) {
-    Stummtisch s(2);
+    Speichertisch s;
     Spieltisch& tisch = s.tisch;
     for (auto _ : state) {
         tisch.start();
@@ -66,6 +42,7 @@ void BM_Sitzung5000MitRotationen(benchmark::State& state) {
                 tisch.wurf();
             }
             tisch.ganzerotation();
+            vergiss(s.fenster);
         }
         benchmark::DoNotOptimize(tisch.sitzung().freizahl);
     }
@@ -83,11 +60,11 @@ void BM_Laden3599Werte(benchmark::State& state) {
             datei << (i * 13) % 37 << (i % 25 == 24 ? "\r\n-----\r\n" : "\r\n");
         }
     }
-    Stummtisch s(3);
-    s.fenster.pfad = pfad.string();
+    Speichertisch s;
     for (auto _ : state) {
-        s.tisch.laden();
+        s.lade(pfad.string());
         benchmark::DoNotOptimize(s.tisch.sitzung().dateianzahl());
+        vergiss(s.fenster);
     }
     std::filesystem::remove(pfad);
     if (s.tisch.sitzung().dateianzahl() != permanenzgrenze) {

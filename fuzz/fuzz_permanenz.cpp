@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     pruefe(::write(fd, daten, groesse) == static_cast<ssize_t>(groesse));
 
     quentor::Speichertisch speicher;
-    speicher.fenster.waehle("/proc/self/fd/" + std::to_string(fd));
-    speicher.tisch.laden();
+    speicher.lade("/proc/self/fd/" + std::to_string(fd));
 
     const quentor::Sitzung& sitzung = speicher.tisch.sitzung();
     const quentor::Speicherfenster& fenster = speicher.fenster;

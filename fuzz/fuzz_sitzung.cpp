@@ -48,14 +48,12 @@ void ladeAusSpeicher(Speichertisch& s, std::string_view inhalt) {
         ::write(fd, inhalt.data(), inhalt.size()) != static_cast<ssize_t>(inhalt.size())) {
         std::abort();
     }
-    s.fenster.waehle("/proc/self/fd/" + std::to_string(fd));
-    s.tisch.laden();
+    s.lade("/proc/self/fd/" + std::to_string(fd));
 }
 
 // Returns true when the operation spun and recorded at least one number.
 bool fuehreAus(Bytes& b, Speichertisch& s) {
     Spieltisch& tisch = s.tisch;
-    Speicherfenster& fenster = s.fenster;
     const int vorher = tisch.sitzung().wurfzaehler;
     switch (b.eins() % 9) {
     case 0:
@@ -64,17 +62,13 @@ bool fuehreAus(Bytes& b, Speichertisch& s) {
         tisch.wurf();
         break;
     case 2:
-        fenster.setzeText(Feld::zahl, b.stueck(12));
+        s.tippe(b.stueck(12));
         break;
-    case 3: {
-        const int index = b.eins() % 2;
-        fenster.setzeHaken(index, 1 - fenster.haken(index));
-        tisch.optionen();
+    case 3:
+        s.klickeHaken(b.eins() % 2);
         break;
-    }
     case 4:
-        fenster.antworte(b.eins() % 2 == 0);
-        tisch.neuanfang();
+        s.neu(b.eins() % 2 == 0);
         break;
     case 5:
         tisch.ganzerotation();

@@ -38,7 +38,7 @@ class FeindlicheDatei : public ::testing::Test {
     }
     // After any file, a reset brings random spins back.
     void bleibtBenutzbar() {
-        t.neu();
+        t.neu(true);
         EXPECT_EQ(t.wirf(11), WurfErgebnis::aufgenommen);
         EXPECT_EQ(t.feld(Feld::zahl), "11");
     }

@@ -22,15 +22,14 @@ TEST(Invarianten, GeltenNachJederOperationZufaelligerSitzungen) {
             } else if (wahl < 84) {
                 t.klickeHaken(static_cast<int>(zufall() % 2));
             } else if (wahl < 86) {
-                t.neu();
+                t.neu(true);
             } else if (wahl < 90) {
                 t.zufall.vorgeben({0.5F});
                 t.tisch.ganzerotation();
             } else if (wahl < 95) {
-                t.fenster.setzeText(Feld::zahl,
-                                    std::to_string(static_cast<int>(zufall() % 50) - 5));
+                t.tippe(std::to_string(static_cast<int>(zufall() % 50) - 5));
             } else {
-                t.fenster.setzeText(Feld::zahl, "");
+                t.tippe("");
             }
             const std::string fehler = pruefeInvarianten(t.tisch, t.fenster, t.fenster, gespielt);
             ASSERT_EQ(fehler, "") << "seed " << saat << ", step " << schritt;

@@ -9,7 +9,7 @@
 namespace quentor {
 
 // How a command's arguments are read.
-enum class Art {
+enum class Argumentart {
     keine,       // nothing may follow the word
     antwort,     // ja | nein
     optionsfeld, // 0 | 1
@@ -28,7 +28,7 @@ struct Skript::Argumente {
 
 struct Skript::Befehl {
     std::string_view wort;
-    Art art;
+    Argumentart art;
     std::string_view argumente;    // as the usage text shows them
     std::string_view beschreibung; // for the usage text
     Ausgang (Skript::*aktion)(const Argumente&);
@@ -36,21 +36,22 @@ struct Skript::Befehl {
 
 const std::vector<Skript::Befehl>& Skript::befehle() {
     static const std::vector<Befehl> tabelle{
-        {"wurf", Art::keine, "", "ein Klick auf \"Wurf\"", &Skript::wurf},
-        {"rotat", Art::keine, "", "ein Klick auf \"Rotat\"", &Skript::rotat},
-        {"neu", Art::antwort, "ja|nein", "ein Klick auf \"Neu\", die Frage so beantwortet",
+        {"wurf", Argumentart::keine, "", "ein Klick auf \"Wurf\"", &Skript::wurf},
+        {"rotat", Argumentart::keine, "", "ein Klick auf \"Rotat\"", &Skript::rotat},
+        {"neu", Argumentart::antwort, "ja|nein", "ein Klick auf \"Neu\", die Frage so beantwortet",
          &Skript::neu},
-        {"ende", Art::antwort, "ja|nein", "ein Klick auf \"Ende\", die Frage so beantwortet",
-         &Skript::ende},
-        {"zahl", Art::text, "TEXT", "TEXT (alles nach dem ersten Blank) ins Zahlfeld getippt",
-         &Skript::zahl},
-        {"haken", Art::optionsfeld, "0|1",
+        {"ende", Argumentart::antwort, "ja|nein",
+         "ein Klick auf \"Ende\", die Frage so beantwortet", &Skript::ende},
+        {"zahl", Argumentart::text, "TEXT",
+         "TEXT (alles nach dem ersten Blank) ins Zahlfeld getippt", &Skript::zahl},
+        {"haken", Argumentart::optionsfeld, "0|1",
          "ein Klick auf Optionsfeld 0 (ohne Zero) oder 1 (löschen)", &Skript::haken},
-        {"datei", Art::pfad, "[PFAD]",
+        {"datei", Argumentart::pfad, "[PFAD]",
          "ein Klick auf \"Datei\"; PFAD gewählt, ohne PFAD abgebrochen", &Skript::datei},
-        {"zufall", Art::zufallswerte, "R1 R2 ...", "die nächsten Zufallswerte, 0 <= R < 1",
+        {"zufall", Argumentart::zufallswerte, "R1 R2 ...", "die nächsten Zufallswerte, 0 <= R < 1",
          &Skript::zufall},
-        {"zeige", Art::keine, "", "den Zustand als eine JSON-Zeile ausgeben", &Skript::zeige},
+        {"zeige", Argumentart::keine, "", "den Zustand als eine JSON-Zeile ausgeben",
+         &Skript::zeige},
     };
     return tabelle;
 }
@@ -119,31 +120,31 @@ std::optional<std::string> liesZufallswerte(std::string_view wort,
 }
 
 // Fills `a` from the words after the command; returns what is wrong with them, if anything.
-std::optional<std::string> liesWoerter(Art art, std::string_view wort,
+std::optional<std::string> liesWoerter(Argumentart art, std::string_view wort,
                                        const std::vector<std::string_view>& w,
                                        Skript::Argumente& a) {
     switch (art) {
-    case Art::keine:
+    case Argumentart::keine:
         if (!w.empty()) {
             return zitiert(wort) + " nimmt kein Argument";
         }
         break;
-    case Art::antwort:
+    case Argumentart::antwort:
         if (w.size() != 1 || (w[0] != "ja" && w[0] != "nein")) {
             return zitiert(wort) + " braucht die Antwort ja oder nein";
         }
         a.ja = w[0] == "ja";
         break;
-    case Art::optionsfeld:
+    case Argumentart::optionsfeld:
         if (w.size() != 1 || (w[0] != "0" && w[0] != "1")) {
             return zitiert(wort) + " braucht das Optionsfeld 0 oder 1";
         }
         a.index = w[0] == "1" ? 1 : 0;
         break;
-    case Art::zufallswerte:
+    case Argumentart::zufallswerte:
         return liesZufallswerte(wort, w, a.werte);
-    case Art::text:
-    case Art::pfad:
+    case Argumentart::text:
+    case Argumentart::pfad:
         break;
     }
     return std::nullopt;
@@ -212,37 +213,30 @@ Skript::Ausgang Skript::rotat(const Argumente& /*keine*/) {
 }
 
 Skript::Ausgang Skript::neu(const Argumente& a) {
-    speicher_.fenster.antworte(a.ja);
-    speicher_.tisch.neuanfang();
+    speicher_.neu(a.ja);
     return Ausgang::weiter;
 }
 
 Skript::Ausgang Skript::ende(const Argumente& a) {
-    speicher_.fenster.antworte(a.ja);
-    return speicher_.tisch.beenden() ? Ausgang::beendet : Ausgang::weiter;
+    return speicher_.ende(a.ja) ? Ausgang::beendet : Ausgang::weiter;
 }
 
-// What the user types into the number box.
 Skript::Ausgang Skript::zahl(const Argumente& a) {
-    speicher_.fenster.setzeText(Feld::zahl, a.text);
+    speicher_.tippe(a.text);
     return Ausgang::weiter;
 }
 
-// The user toggles the box; its click applies both boxes.
 Skript::Ausgang Skript::haken(const Argumente& a) {
-    Speicherfenster& f = speicher_.fenster;
-    f.setzeHaken(a.index, 1 - f.haken(a.index));
-    speicher_.tisch.optionen();
+    speicher_.klickeHaken(a.index);
     return Ausgang::weiter;
 }
 
 Skript::Ausgang Skript::datei(const Argumente& a) {
     if (a.hatText) {
-        speicher_.fenster.waehle(std::string(a.text));
+        speicher_.lade(std::string(a.text));
     } else {
-        speicher_.fenster.abbrechen();
+        speicher_.ladeAbgebrochen();
     }
-    speicher_.tisch.laden();
     return Ausgang::weiter;
 }
 
