@@ -1,7 +1,8 @@
 #pragma once
 // The display fields: texts the core writes and the window shows in the controls of the same
-// names. This table is the one place that names them; the window, the script driver and the tests
-// take the names from here.
+// names. This table is the one place in the program that names them: the window's controls, the
+// script driver's JSON keys and the in-memory window's record take the names from here. The tests
+// spell the names out, so that a renamed field shows as a failure.
 
 #include <array>
 #include <cstddef>

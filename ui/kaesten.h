@@ -46,7 +46,6 @@ class Dateiauswahl : public Dateidialog {
     Dateiauswahl(QWidget& eltern, Kaesten& kaesten) : eltern_(eltern), kaesten_(kaesten) {}
 
     std::string oeffnen(std::string_view titel, std::string_view filter) override;
-    const QString& dateiname() const { return dateiname_; }
 
   private:
     QWidget& eltern_;

@@ -1,6 +1,7 @@
 #include "steuerelemente.h"
 
 #include "anzeigelabel.h"
+#include "tabelle.h"
 #include "tabellenansicht.h"
 #include "umrechnung.h"
 
@@ -12,11 +13,38 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <optional>
+#include <string_view>
 #include <utility>
+#include <variant>
 
 namespace quentor {
 
 namespace {
+
+// One control: kind, caption, place and size, colours, font, alignment, tooltip, accessible name
+// and place in the focus order.
+struct Steuerelement {
+    std::optional<Feld> feld{};       // the display field it shows; gives its name
+    std::optional<Element> element{}; // how the window reaches it after creation
+    std::string_view name{};          // object name, unless it shows a display field
+    Art art = Art::beschriftung;
+    std::string_view text{}; // caption (UTF-8); display fields start empty
+    int links = 0;           // twips
+    int oben = 0;
+    int breite = 0;
+    int hoehe = 0;
+    std::optional<Farbe> hintergrund{}; // none: transparent, or the platform's
+    std::optional<Farbe> textfarbe{};   // none: the system text colour
+    std::optional<Schrift> schrift{};   // none: the window font
+    Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop;
+    std::string_view tooltip{};
+    std::string_view rolle{};     // accessible name of a control that shows no name of its own
+    std::string_view bedeutung{}; // accessible description: what the shown value means
+    std::variant<std::monostate, Feld, Element> nennt{}; // the control a caption names
+    int tabstopp = 0;    // place in the keyboard focus order from 1; 0 takes no focus
+    bool rahmen = false; // thin single-line border
+};
 
 constexpr Farbe hellgrau = rgb(224, 224, 224);
 constexpr Farbe feldgrau = rgb(220, 220, 220);
@@ -25,8 +53,10 @@ constexpr Farbe dunkelgrau = rgb(64, 64, 64);
 constexpr Farbe gruen = rgb(0, 128, 0);
 constexpr Farbe blau = rgb(0, 0, 192);
 constexpr Farbe hellgruen = rgb(128, 255, 128);
-constexpr Farbe knopfgruen = rgb(102, 153, 102); // the free cells' colour
+constexpr Farbe knopfgruen = farbefrei; // the green of the free cells
 constexpr Farbe knopfgrau = rgb(192, 192, 192);
+constexpr Farbe schwarz = rgb(0, 0, 0);
+constexpr Farbe zellentextgruen = rgb(0, 64, 0);
 
 constexpr Schrift klein{8.25, true};
 constexpr Schrift kleinNormal{8.25, false};
@@ -36,8 +66,7 @@ constexpr Schrift gross{12.0, true};
 
 constexpr Qt::Alignment zentriert = Qt::AlignCenter;
 
-} // namespace
-
+// The controls in the order they are created.
 // clang-format off
 constexpr std::array<Steuerelement, 23> steuerelemente{{
     {.name = "Label25", .text = "Frei:", .links = 1320, .oben = 240, .breite = 405, .hoehe = 255,
@@ -51,8 +80,10 @@ constexpr std::array<Steuerelement, 23> steuerelemente{{
     {.feld = Feld::Label7, .links = 2640, .oben = 240, .breite = 3615, .hoehe = 255,
      .hintergrund = hellgrau, .textfarbe = mittelgrau, .schrift = kleinNormal,
      .bedeutung = "Pfad der geladenen Datei"},
-    {.element = Element::tabelle, .name = "tabelle", .art = Art::gitter, .links = 720, .oben = 600,
-     .breite = 2385, .hoehe = 6450, .schrift = mittel, .rolle = "Roulettetisch", .tabstopp = 1},
+    // Black where no cell covers the grid and between the cells; the cells' text dark green.
+    {.element = Element::tabelle, .name = tabellenname, .art = Art::gitter, .links = 720,
+     .oben = 600, .breite = 2385, .hoehe = 6450, .hintergrund = schwarz,
+     .textfarbe = zellentextgruen, .schrift = mittel, .rolle = "Roulettetisch", .tabstopp = 1},
     {.name = "Label9", .text = "Belegt:", .links = 1080, .oben = 7200, .breite = 645, .hoehe = 255,
      .hintergrund = hellgrau, .textfarbe = dunkelgrau, .nennt = Feld::Label8},
     {.feld = Feld::Label8, .links = 1890, .oben = 7170, .breite = 375, .hoehe = 225,
@@ -104,20 +135,6 @@ constexpr std::array<Steuerelement, 23> steuerelemente{{
 }};
 // clang-format on
 
-namespace {
-
-constexpr Art artVon(Element element) {
-    switch (element) {
-    case Element::tabelle:
-        return Art::gitter;
-    case Element::Check1_0:
-    case Element::Check1_1:
-        return Art::haken;
-    default:
-        return Art::knopf;
-    }
-}
-
 // Each display field and each element has exactly one control, of the kind the window expects,
 // only labels name other controls, and no two controls share a place in the focus order.
 constexpr bool vollstaendig() {
@@ -126,7 +143,7 @@ constexpr bool vollstaendig() {
     std::array<int, steuerelemente.size() + 1> tabstopps{};
     for (const Steuerelement& e : steuerelemente) {
         if (e.feld) {
-            ++felder[index(*e.feld)];
+            felder[index(*e.feld)] += e.art == artVon(*e.feld) ? 1 : 2;
         }
         if (e.element) {
             elemente[static_cast<std::size_t>(*e.element)] += e.art == artVon(*e.element) ? 1 : 2;
@@ -210,8 +227,11 @@ QWidget* neu(const Steuerelement& e, QWidget* eltern) {
         return knopf(e, eltern);
     case Art::haken:
         return new QCheckBox(eltern);
-    case Art::gitter:
-        return new Tabellenansicht(eltern);
+    case Art::gitter: {
+        auto* gitter = new Tabellenansicht(eltern);
+        faerbe(*gitter, QPalette::Base, e);
+        return gitter;
+    }
     }
     return nullptr;
 }

@@ -1,21 +1,17 @@
 #pragma once
-// The controls of the window as data: kind, caption, place and size, colours, font, alignment,
-// tooltip, accessible name and place in the focus order, in the order they are created. The
-// layout is absolute and never changes while the program runs. A control that shows a display
-// field is named by its Feld (felder.h); the controls the window acts on after creating them by
-// their Element; the captions only by their object name.
+// Creating the window's controls: what Form1 gets back, and the kinds it may take them as. The
+// controls themselves, as data, are the table in steuerelemente.cpp. The layout is absolute and
+// never changes while the program runs. A control that shows a display field is named by its Feld
+// (felder.h), the controls the window acts on after creating them by their Element, the captions
+// only by their object name.
 
 #include "farbe.h"
 #include "felder.h"
 
 #include <QFont>
-#include <QtGlobal>
 
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <string_view>
-#include <variant>
 #include <vector>
 
 class QWidget;
@@ -48,34 +44,35 @@ enum class Art {
     gitter        // the grid `tabelle`
 };
 
-struct Steuerelement {
-    std::optional<Feld> feld{};       // the display field it shows; gives its name
-    std::optional<Element> element{}; // how the window reaches it after creation
-    std::string_view name{};          // object name, unless it shows a display field
-    Art art = Art::beschriftung;
-    std::string_view text{}; // caption (UTF-8); display fields start empty
-    int links = 0;           // twips
-    int oben = 0;
-    int breite = 0;
-    int hoehe = 0;
-    std::optional<Farbe> hintergrund{}; // none: transparent, or the platform's
-    std::optional<Farbe> textfarbe{};   // none: the system text colour
-    std::optional<Schrift> schrift{};   // none: the window font
-    Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignTop;
-    std::string_view tooltip{};
-    std::string_view rolle{};     // accessible name of a control that shows no name of its own
-    std::string_view bedeutung{}; // accessible description: what the shown value means
-    std::variant<std::monostate, Feld, Element> nennt{}; // the control a caption names
-    int tabstopp = 0;    // place in the keyboard focus order from 1; 0 takes no focus
-    bool rahmen = false; // thin single-line border
-};
+// The kind of control that shows each display field and that each element is. The control table
+// is checked against these when it is compiled, so the window may take a control as its kind.
+constexpr Art artVon(Feld feld) {
+    switch (feld) {
+    case Feld::zahl:
+    case Feld::laufnummer:
+    case Feld::Textanzahl:
+        return Art::textfeld;
+    default:
+        return Art::beschriftung;
+    }
+}
+
+constexpr Art artVon(Element element) {
+    switch (element) {
+    case Element::tabelle:
+        return Art::gitter;
+    case Element::Check1_0:
+    case Element::Check1_1:
+        return Art::haken;
+    default:
+        return Art::knopf;
+    }
+}
 
 inline constexpr int fensterbreiteTwips = 6360;
 inline constexpr int fensterhoeheTwips = 8025;
 inline constexpr Farbe fensterhintergrund = rgb(224, 224, 224);
 inline constexpr Schrift fensterschrift{9.0, true};
-
-extern const std::array<Steuerelement, 23> steuerelemente;
 
 // What creating the controls yields. The window owns them all as their parent.
 struct Erzeugt {

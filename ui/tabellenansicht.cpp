@@ -8,12 +8,14 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 
+#include <array>
+
 namespace quentor {
 
 namespace {
 
 // Paints a cell in its own colour with its text, and leaves its right and bottom pixel to the
-// black of the grid: those are the lines between the cells. No focus rectangle or highlight
+// grid's background (black): those are the lines between the cells. No focus rectangle or highlight
 // covers a colour. Painting directly (instead of the style's item drawing) keeps a whole rotation
 // with a repaint after every spin fast.
 class Zellenmaler : public QStyledItemDelegate {
@@ -41,6 +43,18 @@ QString zustand(Farbe farbe) {
     return {};
 }
 
+// Pixel heights of the rows: each row edge on the pixel nearest to its place in twips.
+std::array<int, zeilenanzahl> zeilenhoehenPixel(const Tabelle& tabelle) {
+    std::array<int, zeilenanzahl> hoehen{};
+    int kante = 0;
+    for (int zeile = 0; zeile < zeilenanzahl; ++zeile) {
+        const int naechste = kante + tabelle.zeilenhoehe(zeile);
+        hoehen[static_cast<std::size_t>(zeile)] = pixel(naechste) - pixel(kante);
+        kante = naechste;
+    }
+    return hoehen;
+}
+
 } // namespace
 
 Tabellenmodell::Tabellenmodell(const Tabelle& tabelle, QObject* eltern)
@@ -66,8 +80,7 @@ QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const {
     case Qt::BackgroundRole:
         return QBrush(qfarbe(zelle.farbe));
     case Qt::TextAlignmentRole:
-        return zelle.zentriert ? static_cast<int>(Qt::AlignCenter)
-                               : static_cast<int>(Qt::AlignLeft | Qt::AlignVCenter);
+        return static_cast<int>(Qt::AlignCenter);
     case Qt::AccessibleDescriptionRole:
         return zustand(zelle.farbe);
     default:
@@ -81,17 +94,6 @@ Qt::ItemFlags Tabellenmodell::flags(const QModelIndex& index) const {
 
 void Tabellenmodell::aktualisiere() {
     emit dataChanged(index(0, 0), index(zeilenanzahl - 1, spaltenanzahl - 1));
-}
-
-std::array<int, zeilenanzahl> zeilenhoehenPixel(const Tabelle& tabelle) {
-    std::array<int, zeilenanzahl> hoehen{};
-    int kante = 0;
-    for (int zeile = 0; zeile < zeilenanzahl; ++zeile) {
-        const int naechste = kante + tabelle.zeilenhoehe(zeile);
-        hoehen[static_cast<std::size_t>(zeile)] = pixel(naechste) - pixel(kante);
-        kante = naechste;
-    }
-    return hoehen;
 }
 
 Tabellenansicht::Tabellenansicht(QWidget* eltern) : QTableView(eltern) {
@@ -110,11 +112,6 @@ Tabellenansicht::Tabellenansicht(QWidget* eltern) : QTableView(eltern) {
     setAutoScroll(false);
     setWordWrap(false);
     setItemDelegate(new Zellenmaler(this));
-
-    QPalette farben = palette();
-    farben.setColor(QPalette::Base, Qt::black); // where no cell covers the control
-    farben.setColor(QPalette::Text, QColor(0, 64, 0));
-    setPalette(farben);
 }
 
 void Tabellenansicht::uebernimmMasse(const Tabelle& tabelle) {
