@@ -237,7 +237,7 @@ TEST(Fenster, SymbolUndAnwendungsname) {
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("example.quentor.Quentor"));
     const QIcon symbol = f.form.windowIcon();
     ASSERT_FALSE(symbol.isNull());
-    for (const int groesse : {16, 48, 256}) {
+    for (const int groesse : {16, 32, 48, 64}) {
         EXPECT_EQ(symbol.pixmap(groesse).size(), QSize(groesse, groesse)) << groesse;
     }
     // The 16-pixel picture is the drawn one: dark green frame, green top with the zero field.
