@@ -35,10 +35,22 @@ endif()
 if(QUENTOR_SKRIPT)
   list(APPEND quentor_programme quentor-skript)
 endif()
+# The English pages lie in packaging/handbuch and go to man1; the German translations lie in
+# packaging/handbuch/de and go to de/man1, where man finds them under a German locale.
 foreach(programm IN LISTS quentor_programme)
-  configure_file(packaging/handbuch/${programm}.1.in ${quentor_paketdaten}/${programm}.1 @ONLY)
-  quentor_gzip(${quentor_paketdaten}/${programm}.1 ${quentor_paketdaten}/man1/${programm}.1)
-  install(FILES ${quentor_paketdaten}/man1/${programm}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  foreach(sprache IN ITEMS en de)
+    if(sprache STREQUAL "en")
+      set(ordner "")
+    else()
+      set(ordner "${sprache}/")
+    endif()
+    configure_file(packaging/handbuch/${ordner}${programm}.1.in
+                   ${quentor_paketdaten}/${ordner}${programm}.1 @ONLY)
+    quentor_gzip(${quentor_paketdaten}/${ordner}${programm}.1
+                 ${quentor_paketdaten}/${ordner}man1/${programm}.1)
+    install(FILES ${quentor_paketdaten}/${ordner}man1/${programm}.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/${ordner}man1)
+  endforeach()
 endforeach()
 
 # A stripped install (the package's) also drops the compiler's .comment section, as Debian's

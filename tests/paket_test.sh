@@ -2,8 +2,8 @@
 # Installs the build into a temporary root, as the package does (prefix /usr, stripped), and
 # checks what lands there: exactly the expected files, named by the application ID; icons of the
 # size their folder says; desktop entry, AppStream metadata and changelog that agree with each
-# other, the version and the installed programs; the script driver's man page against the README
-# and the driver itself.
+# other, the version and the installed programs; the script driver's man page against its German
+# translation, the README and the driver itself.
 # Usage: bash tests/paket_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 bau=$1 id=$2 version=$3
@@ -25,7 +25,8 @@ groessen=(16 22 24 32 48 64 128 256)
 erwartet=(bin/quentor bin/quentor-skript "share/applications/$id.desktop"
           share/doc/quentor/changelog.gz share/doc/quentor/copyright
           "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/quentor.1.gz
-          share/man/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml")
+          share/man/man1/quentor-skript.1.gz share/man/de/man1/quentor.1.gz
+          share/man/de/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml")
 for n in "${groessen[@]}"; do
     erwartet+=("share/icons/hicolor/${n}x$n/apps/$id.png")
 done
@@ -84,19 +85,30 @@ changelog_datum=$(date -u -d "$unterschrift" +%F 2>/dev/null || echo "unlesbar: 
 [ "$changelog_datum" = "$release_datum" ] ||
     falsch "Changelog vom $changelog_datum, <release> vom $release_datum"
 # gzip -n: no name and no time stamp in the header (bytes 4 to 7 hold the time).
-for gz in "$usr/share/doc/quentor/changelog.gz" "$usr"/share/man/man1/*.gz; do
+for gz in "$usr/share/doc/quentor/changelog.gz" "$usr"/share/man/{,de/}man1/*.gz; do
     read -r -a kopfbytes < <(od -An -tu1 -w10 -N10 "$gz")
     [ "${kopfbytes[3]}${kopfbytes[4]}${kopfbytes[5]}${kopfbytes[6]}${kopfbytes[7]}" = "00000" ] ||
         falsch "$gz trägt Name oder Zeit im gzip-Kopf"
 done
 
-# The driver's commands: man page and README name the same ones, and the driver takes each.
-befehle_handbuch=$(gzip -dc "$usr/share/man/man1/quentor-skript.1.gz" |
-    sed -n '/^\.SH COMMANDS/,/^\.SH /p' | sed -n '/^\.TP/{n;p}' | awk '{ print $2 }' | sort -u)
-befehle_readme=$(sed -n '/^## The script driver/,/^## /p' "$quelle/README.md" |
-    sed -n 's/^| `\([a-z]*\).*/\1/p' | sort -u)
-[ "$befehle_handbuch" = "$befehle_readme" ] || falsch "Befehle im Handbuch und im README weichen ab:
-$(diff <(echo "$befehle_handbuch") <(echo "$befehle_readme") || true)"
+# The driver's commands: the man page, its German translation, the README and --help name the
+# same ones, and the driver takes each.
+befehle_seite() { # the first word of each entry in section $2 of the man page $1
+    gzip -dc "$1" | sed -n "/^\.SH $2\$/,/^\.SH /p" | sed -n '/^\.TP/{n;p}' | awk '{ print $2 }' |
+        sort -u
+}
+befehle_handbuch=$(befehle_seite "$usr/share/man/man1/quentor-skript.1.gz" COMMANDS)
+declare -A befehle_anderswo=(
+    ["im deutschen Handbuch"]=$(befehle_seite "$usr/share/man/de/man1/quentor-skript.1.gz" BEFEHLE)
+    ["im README"]=$(sed -n '/^## The script driver/,/^## /p' "$quelle/README.md" |
+        sed -n 's/^| `\([a-z]*\).*/\1/p' | sort -u)
+    ["in --help"]=$("$usr/bin/quentor-skript" --help |
+        sed -n 's/^  \([a-z]\+\)\( .*\)\?$/\1/p' | sort -u))
+for wo in "${!befehle_anderswo[@]}"; do
+    [ "$befehle_handbuch" = "${befehle_anderswo[$wo]}" ] ||
+        falsch "Befehle im Handbuch und $wo weichen ab:
+$(diff <(echo "$befehle_handbuch") <(echo "${befehle_anderswo[$wo]}") || true)"
+done
 declare -A beispiel=([wurf]="wurf" [rotat]="rotat" [neu]="neu ja" [ende]="ende nein"
     [zahl]="zahl 7" [haken]="haken 1" [datei]="datei" [zufall]="zufall 0.25 0" [zeige]="zeige")
 for befehl in $befehle_handbuch; do
@@ -108,9 +120,6 @@ for befehl in $befehle_handbuch; do
     printf '%s\n' "${beispiel[$befehl]}" | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
     [ "$status" -eq 0 ] || falsch "quentor-skript lehnt '${beispiel[$befehl]}' ab (Status $status)"
 done
-befehle_hilfe=$("$usr/bin/quentor-skript" --help | sed -n 's/^  \([a-z]\+\)\( .*\)\?$/\1/p' | sort -u)
-[ "$befehle_handbuch" = "$befehle_hilfe" ] || falsch "Befehle im Handbuch und in --help weichen ab:
-$(diff <(echo "$befehle_handbuch") <(echo "$befehle_hilfe") || true)"
 [ "$("$usr/bin/quentor-skript" --version)" = "quentor-skript $version" ] ||
     falsch "quentor-skript --version nennt nicht die Version $version"
 status=0
