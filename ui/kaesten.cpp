@@ -3,7 +3,7 @@
 #include "umrechnung.h"
 
 #include <QAbstractButton>
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -87,7 +87,8 @@ std::string Dateiauswahl::oeffnen(std::string_view titel, std::string_view filte
     if (wahl && !wahl->isEmpty()) {
         dateiname_ = *wahl;
     }
-    return QFile::encodeName(dateiname_).toStdString();
+    // UTF-8 on every system (the reader opens it as such), with the system's separators.
+    return QDir::toNativeSeparators(dateiname_).toStdString();
 }
 
 } // namespace quentor

@@ -37,9 +37,9 @@ struct Kaesten {
 // parentheses gets them appended; several patterns ("*.a;*.b") are separated by blanks.
 QString qtFilter(std::string_view filter);
 
-// The file dialog as the core sees it. It keeps the file name it reported last: the next time
-// it opens on that file, and when the user cancels it reports that name again (empty while no
-// file was ever chosen).
+// The file dialog as the core sees it. It reports the chosen file's path in UTF-8 with the
+// system's separators, and keeps the name it reported last: the next time it opens on that file,
+// and when the user cancels it reports that name again (empty while no file was ever chosen).
 class Dateiauswahl : public Dateidialog {
   public:
     // Opens over `eltern` through `kaesten`; both must outlive it (all three belong to Form1).

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -79,6 +80,41 @@ TEST_F(Datei, UngueltigesFormatWirdGemeldet) {
     EXPECT_TRUE(f.text("Label7").endsWith("falsch.txt"));
     f.klicke("okwurf"); // file mode with no values: spins do nothing
     EXPECT_EQ(f.text("laufnummer"), "");
+}
+
+// A path with umlauts, ß and € reaches the reader whole (as UTF-8) and Label7 as it is, with the
+// system's separators.
+TEST_F(Datei, PfadMitUmlautenUndEuro) {
+    const QString unterordner = QStringLiteral("Übungen €");
+    ASSERT_TRUE(QDir(ordner.path()).mkpath(unterordner));
+    const QString name =
+        schreibeDatei(ordner, unterordner + QStringLiteral("/Straße.txt"), permanenz);
+    f.dateiwahl.push_back(name);
+    f.klicke("okdatei");
+
+    EXPECT_EQ(f.kaesten.size(), 1U) << "no message";
+    EXPECT_EQ(f.text("Label7"), QDir::toNativeSeparators(name));
+    EXPECT_EQ(f.text("Textanzahl"), "2");
+}
+
+// A device chosen in the dialog is never read: the reader's message comes at once.
+TEST_F(Datei, GeraetWirdNichtGelesen) {
+#ifdef _WIN32
+    const QStringList geraete = {ordner.filePath(QStringLiteral("NUL.txt")),
+                                 ordner.filePath(QStringLiteral("CON"))};
+#else
+    const QStringList geraete = {QStringLiteral("/dev/zero")};
+#endif
+    for (const QString& geraet : geraete) {
+        f.kaesten.clear();
+        f.dateiwahl.push_back(geraet);
+        QElapsedTimer uhr;
+        uhr.start();
+        f.klicke("okdatei");
+        EXPECT_LT(uhr.elapsed(), 2000) << geraet.toStdString();
+        ASSERT_EQ(f.kaesten.size(), 2U) << geraet.toStdString();
+        EXPECT_EQ(f.kaesten[1].text, "Die Datei kann nicht gelesen werden! ");
+    }
 }
 
 TEST_F(Datei, LangerPfadWirdAbgeschnittenNichtVergroessert) {
