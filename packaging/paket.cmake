@@ -71,7 +71,7 @@ install(FILES packaging/copyright ${quentor_paketdaten}/doc/changelog.gz DESTINA
 add_custom_target(quentor_gepackt ALL DEPENDS ${quentor_gepackt})
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_VENDOR "Quentor-Team")
+set(CPACK_PACKAGE_VENDOR "${QUENTOR_HERSTELLER}")
 set(CPACK_PACKAGE_CONTACT "Quentor-Team <team@quentor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # Lines of at most 80 characters; an empty line separates paragraphs.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Renders the application icon's PNGs at the hicolor sizes from its SVG, so that the checked-in
-# PNGs can be made again at any time. With --pruefen it renders into a temporary folder instead
-# and fails when a checked-in PNG is missing or differs.
+# Renders the application icon's PNGs at the hicolor sizes from its SVG, and the Windows icon
+# (packaging/symbol/quentor.ico: those PNGs of 16 to 256 pixels, each stored as it is), so that
+# the checked-in files can be made again at any time. With --pruefen it renders into a temporary
+# folder instead and fails when a checked-in file is missing or differs.
 # Usage: bash scripts/symbole.sh [--pruefen]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -31,15 +32,41 @@ for n in "${groessen[@]}"; do
     rsvg-convert -w "$n" -h "$n" -o "$ziel/${n}x$n/apps/$name.png" "$svg"
 done
 
+# An ICO file: a 6-byte header, a 16-byte entry for each picture (width and height, 0 meaning 256;
+# no palette; 1 plane; 32 bits; the size and the offset of its data), then the PNGs themselves,
+# which Windows reads inside an ICO. All numbers little-endian.
+le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
+le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
+ico() {
+    local ordner=$1 ausgabe=$2 kopf daten=() n png groesse stelle
+    kopf=$(le16 0)$(le16 1)$(le16 ${#groessen[@]})
+    stelle=$((6 + 16 * ${#groessen[@]}))
+    for n in "${groessen[@]}"; do
+        png="$ordner/${n}x$n/apps/$name.png"
+        groesse=$(stat -c %s "$png")
+        kopf+=$(printf '\\x%02x\\x%02x\\x00\\x00' $((n & 255)) $((n & 255)))
+        kopf+=$(le16 1)$(le16 32)$(le32 "$groesse")$(le32 "$stelle")
+        stelle=$((stelle + groesse))
+        daten+=("$png")
+    done
+    { printf "$kopf"; cat "${daten[@]}"; } >"$ausgabe"
+}
+ico_datei=packaging/symbol/quentor.ico
+if [ "$ziel" != "$hicolor" ]; then
+    ico_datei=$ziel/quentor.ico
+fi
+ico "$ziel" "$ico_datei"
+
 if [ "$ziel" != "$hicolor" ]; then
     abweichend=()
     for n in "${groessen[@]}"; do
         png="${n}x$n/apps/$name.png"
         cmp -s "$ziel/$png" "$hicolor/$png" || abweichend+=("$hicolor/$png")
     done
+    cmp -s "$ico_datei" packaging/symbol/quentor.ico || abweichend+=(packaging/symbol/quentor.ico)
     if [ ${#abweichend[@]} -gt 0 ]; then
         echo "Nicht aus $svg erzeugt (bash scripts/symbole.sh macht sie neu): ${abweichend[*]}" >&2
         exit 1
     fi
-    echo "Symbole: ${#groessen[@]} PNGs passen zu $svg"
+    echo "Symbole: ${#groessen[@]} PNGs und quentor.ico passen zu $svg"
 fi
