@@ -10,9 +10,10 @@ namespace quentor {
 // for the toolkit's dialogs, boxes and menus, from Qt's translations folder or from a
 // "translations" folder beside the program, and the German locale as the default. Also the
 // application ID as the desktop file name (so that a Wayland compositor finds the desktop entry
-// and its icon) and the window icon. Returns the installed catalogue (owned by `app`), or nullptr
-// when none was found: the program then still runs, and its own question and message boxes name
-// their buttons in German themselves.
+// and its icon), the window icon, and Qt's Fusion style, so that the window looks the same
+// everywhere. Returns the installed catalogue (owned by `app`), or nullptr when none was found:
+// the program then still runs, and its own question and message boxes name their buttons in
+// German themselves.
 QTranslator* anwendungEinrichten(QApplication& app);
 
 } // namespace quentor
