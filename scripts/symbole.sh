@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Renders the application icon's PNGs at the hicolor sizes from its SVG, and the Windows icon
-# (packaging/symbol/quentor.ico: those PNGs of 16 to 256 pixels, each stored as it is), so that
-# the checked-in files can be made again at any time. With --pruefen it renders into a temporary
+# Renders the application icon's PNGs at the hicolor sizes from its SVG, the Windows icon
+# (packaging/symbol/quentor.ico: those PNGs of 16 to 256 pixels, each stored as it is) and the
+# window icon's raw pixels (packaging/symbol/fenster/N.rgba: RGBA bytes row by row, for N = 16,
+# 32, 48 and 64), which the program shows without decoding anything at start, so that the
+# checked-in files can be made again at any time. With --pruefen it renders into a temporary
 # folder instead and fails when a checked-in file is missing or differs.
 # Usage: bash scripts/symbole.sh [--pruefen]
 set -euo pipefail
@@ -57,6 +59,15 @@ if [ "$ziel" != "$hicolor" ]; then
 fi
 ico "$ziel" "$ico_datei"
 
+pixelordner=packaging/symbol/fenster
+if [ "$ziel" != "$hicolor" ]; then
+    pixelordner=$ziel/fenster
+fi
+mkdir -p "$pixelordner"
+for n in 16 32 48 64; do
+    convert "$ziel/${n}x$n/apps/$name.png" -depth 8 "rgba:$pixelordner/$n.rgba"
+done
+
 if [ "$ziel" != "$hicolor" ]; then
     abweichend=()
     for n in "${groessen[@]}"; do
@@ -64,9 +75,13 @@ if [ "$ziel" != "$hicolor" ]; then
         cmp -s "$ziel/$png" "$hicolor/$png" || abweichend+=("$hicolor/$png")
     done
     cmp -s "$ico_datei" packaging/symbol/quentor.ico || abweichend+=(packaging/symbol/quentor.ico)
+    for n in 16 32 48 64; do
+        cmp -s "$pixelordner/$n.rgba" "packaging/symbol/fenster/$n.rgba" ||
+            abweichend+=("packaging/symbol/fenster/$n.rgba")
+    done
     if [ ${#abweichend[@]} -gt 0 ]; then
         echo "Nicht aus $svg erzeugt (bash scripts/symbole.sh macht sie neu): ${abweichend[*]}" >&2
         exit 1
     fi
-    echo "Symbole: ${#groessen[@]} PNGs und quentor.ico passen zu $svg"
+    echo "Symbole: ${#groessen[@]} PNGs, quentor.ico und die Fensterpixel passen zu $svg"
 fi
