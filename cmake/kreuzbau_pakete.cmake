@@ -23,9 +23,52 @@ if(BUILD_TESTING)
       CACHE PATH "GoogleTest sources for a cross build")
   set(INSTALL_GTEST OFF)
   add_subdirectory(${QUENTOR_GTEST_QUELLEN} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  # Not our code: its warnings do not stop the build.
-  set_target_properties(gtest gtest_main PROPERTIES COMPILE_WARNING_AS_ERROR OFF)
+  # Not our code: its warnings do not stop the build; no Qt in it for moc to look at.
+  set_target_properties(gtest gtest_main PROPERTIES COMPILE_WARNING_AS_ERROR OFF AUTOMOC OFF
+                                                    AUTOUIC OFF)
   # Test lists are read when ctest runs, under Wine in the test preset's environment, not in the
   # build.
   set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+endif()
+
+# The window's programs find what Qt needs beside them, as a user gets it: Qt's DLLs and MinGW's
+# runtime DLLs they link, the platform plugins, the windowsvista style and Qt's German catalogue,
+# copied next to quentor.exe and the window's tests in every build. (qt_standard_project_setup
+# puts every program of a Windows build in the top build folder.)
+if(QUENTOR_UI AND WIN32)
+  set(quentor_mingw_dlls)
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE pfad OUTPUT_STRIP_TRAILING_WHITESPACE
+                    COMMAND_ERROR_IS_FATAL ANY)
+    if(NOT IS_ABSOLUTE ${pfad})
+      message(FATAL_ERROR "${dll} not found beside ${CMAKE_CXX_COMPILER}")
+    endif()
+    list(APPEND quentor_mingw_dlls ${pfad})
+  endforeach()
+  find_file(QUENTOR_QT_KATALOG qtbase_de.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH
+            NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
+  function(quentor_qt_beilegen ziel)
+    set(ordner $<TARGET_FILE_DIR:${ziel}>)
+    add_custom_target(${ziel}_qt_beilagen ALL
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${ordner}/platforms ${ordner}/styles
+              ${ordner}/translations
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_RUNTIME_DLLS:${ziel}>
+              ${quentor_mingw_dlls} ${ordner}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different
+              $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
+              $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>
+              $<TARGET_FILE:Qt6::QMinimalIntegrationPlugin> ${ordner}/platforms
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different
+              $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${ordner}/styles
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUENTOR_QT_KATALOG} ${ordner}/translations
+      VERBATIM COMMAND_EXPAND_LISTS)
+  endfunction()
+  quentor_qt_beilegen(quentor)
+  if(BUILD_TESTING)
+    quentor_qt_beilegen(quentor_ui_tests)
+    # One after the other: both may copy into the same folder.
+    add_dependencies(quentor_ui_tests_qt_beilagen quentor_qt_beilagen)
+  endif()
 endif()

@@ -16,8 +16,18 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
+# Qt for Windows, built by scripts/qt-windows.sh into a folder of its own, is a second root for
+# the target's packages; its moc, rcc and uic are the host's Qt of the same version.
+if(QUENTOR_QT_WINDOWS)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${QUENTOR_QT_WINDOWS})
+  set(QT_HOST_PATH /usr)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
+endif()
+
 # The C and C++ runtimes and winpthread are linked into every .exe, so each one runs by itself:
-# under Wine without MinGW's DLLs on WINEPATH, on Windows without DLLs beside it.
+# under Wine without MinGW's DLLs on WINEPATH, on Windows without DLLs beside it. Only Qt's DLLs
+# need MinGW's runtime DLLs; the build puts them beside the window's programs
+# (cmake/kreuzbau_pakete.cmake).
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # Tests and their discovery start the .exe files through Wine; Debian keeps the 64-bit loader in

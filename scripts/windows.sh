@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
-# Builds the part without Qt for 64-bit Windows (MinGW-w64, CMake preset `windows`, folder
-# build-windows/) with warnings as errors and runs its tests under Wine. Installs what is missing,
-# like the other scripts. Usage: bash scripts/windows.sh
+# Builds everything for 64-bit Windows, the window included (MinGW-w64, CMake preset `windows`,
+# folder build-windows/), with warnings as errors and runs the tests under Wine. Qt for Windows
+# comes from scripts/qt-windows.sh, built once into a cache folder. Installs what is missing, like
+# the other scripts. Usage: bash scripts/windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
 bash scripts/abhaengigkeiten.sh "${WINDOWS_PAKETE[@]}"
+bash scripts/qt-windows.sh
+qt=$(bash scripts/qt-windows.sh --ordner)
 
 # As in the test preset: a Wine prefix of our own in the build folder, no debug output, no offer to
 # install Mono or Gecko; without a display Wine opens no window of its own either.
 export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 
-cmake --preset windows >/dev/null
+# Another Qt than the one the build folder was configured with (other options, another version):
+# configured afresh, so that no package of the old one is left in the cache.
+frisch=()
+if [ -f build-windows/CMakeCache.txt ] &&
+    ! grep -qxF "QUENTOR_QT_WINDOWS:PATH=$qt" build-windows/CMakeCache.txt; then
+    frisch=(--fresh)
+fi
+cmake --preset windows "${frisch[@]}" -DQUENTOR_QT_WINDOWS:PATH="$qt" >/dev/null
 cmake --build --preset windows -j "$(nproc)"
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -21,11 +31,35 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # A crashing test reports on its output instead of waiting in a dialog.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
 fi
+# Fonts as on Linux: Liberation Sans, with Arial's metrics, stands in for Arial. Qt's offscreen
+# platform on Windows reads the font files of one folder, QT_QPA_FONTDIR: the prefix's, where
+# Liberation Sans is the only font, so that it answers for Arial. Wine hands no variable beginning
+# with QT_ from Linux to a Windows program, so it is set in the prefix's own environment. The
+# substitute serves programs that ask Windows for Arial.
+schriften="$WINEPREFIX/drive_c/windows/Fonts"
+if [ ! -f "$schriften/LiberationSans-Regular.ttf" ]; then
+    mkdir -p "$schriften"
+    cp /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$schriften/"
+    wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ /d 'C:\windows\Fonts' /f \
+        >/dev/null
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v Arial \
+        /t REG_SZ /d 'Liberation Sans' /f >/dev/null
+fi
 # One wineserver for the whole run instead of one per test process (once the one of the prefix's
 # set-up has ended), and Wine's own services started now: started by a test, they would keep its
 # output pipe open and ctest would wait for them.
 wineserver -w
 wineserver -p
+trap 'wineserver -k || true' EXIT
+# The same holds for the desktop process (explorer.exe /desktop) that window programs need: it
+# ends a second after the last program using the desktop has ended, and a window test would start
+# it again. A command interpreter waiting for input that never comes uses the desktop for the
+# whole run, so that the one wineboot starts stays.
+eingabe=$(mktemp -u)
+mkfifo "$eingabe"
+exec 3<>"$eingabe"
+rm -f "$eingabe"
+wine cmd.exe <&3 >/dev/null 2>&1 &
 wineboot >/dev/null 2>&1
 protokoll=$(mktemp)
 trap 'wineserver -k || true; rm -f "$protokoll"' EXIT

@@ -7,12 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <future>
-#include <thread>
+#include <memory>
 
 #include <windows.h>
 
@@ -43,16 +41,33 @@ std::string alles(Bytequelle& quelle) {
 enum class Ergebnis { geoeffnet, abgelehnt, haengt };
 
 // Opens in a thread of its own, so that a call that blocks fails the test instead of hanging it.
+// A Windows thread and a wait on its handle: under Wine, with other processes at work, a detached
+// std::thread and a timed wait on a future now and then hung in winpthread for good.
 Ergebnis oeffneMitFrist(const std::string& pfad) {
-    auto versprechen = std::make_shared<std::promise<bool>>();
-    std::future<bool> zukunft = versprechen->get_future();
-    std::thread([versprechen, pfad] {
-        versprechen->set_value(Dateiquelle::oeffne(pfad) != nullptr);
-    }).detach();
-    if (zukunft.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    struct Auftrag {
+        std::string pfad;
+        bool geoeffnet = false;
+    };
+    auto auftrag = std::make_unique<Auftrag>(Auftrag{pfad});
+    const HANDLE faden = CreateThread(
+        nullptr, 0,
+        [](void* daten) -> DWORD {
+            auto* a = static_cast<Auftrag*>(daten);
+            a->geoeffnet = Dateiquelle::oeffne(a->pfad) != nullptr;
+            return 0;
+        },
+        auftrag.get(), 0, nullptr);
+    if (faden == nullptr) {
+        ADD_FAILURE() << "CreateThread: " << GetLastError();
         return Ergebnis::haengt;
     }
-    return zukunft.get() ? Ergebnis::geoeffnet : Ergebnis::abgelehnt;
+    const DWORD gewartet = WaitForSingleObject(faden, 10000);
+    CloseHandle(faden);
+    if (gewartet != WAIT_OBJECT_0) {
+        auftrag.release(); // still in use by the blocked thread
+        return Ergebnis::haengt;
+    }
+    return auftrag->geoeffnet ? Ergebnis::geoeffnet : Ergebnis::abgelehnt;
 }
 
 PROCESS_MEMORY_COUNTERS speicher() {

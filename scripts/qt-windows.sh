@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# Builds Qt for 64-bit Windows (MinGW-w64) from Debian's source package of Qt's base module, the
+# same version as the host's Qt, whose moc, rcc and uic then serve the cross build. The result is
+# kept in a cache folder outside the tree, named by Qt's version and a short hash of the options,
+# and reused while both stay the same. Installs what is missing, like the other scripts.
+# Usage: bash scripts/qt-windows.sh          build if needed, then say where Qt is
+#        bash scripts/qt-windows.sh --ordner only print the folder (whether built or not)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/pakete.sh
+
+mingw=x86_64-w64-mingw32
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/quentor"
+
+if [ "${1:-}" != "--ordner" ]; then
+    bash scripts/abhaengigkeiten.sh "${QT_WINDOWS_PAKETE[@]}"
+fi
+# The host's Qt: its version is the one built, its tools are used through QT_HOST_PATH.
+paketversion=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+version=${paketversion%%+*}
+version=${version%%-*}
+
+# The cross compilers for Qt's own build; the project's builds use cmake/mingw-w64-x86_64.cmake.
+werkzeugkette="set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER $mingw-gcc-posix)
+set(CMAKE_CXX_COMPILER $mingw-g++-posix)
+set(CMAKE_RC_COMPILER $mingw-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/$mingw)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)"
+
+# What the window (ui/) and its tests (tests/ui/) need: Core, Gui, Widgets and Test, the platform
+# plugins windows (the program), offscreen (the tests) and minimal, the windowsvista style. The
+# third-party libraries come from Qt's own copies.
+optionen=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=ON
+    -DQT_HOST_PATH=/usr
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DQT_BUILD_EXAMPLES=OFF
+    -DQT_BUILD_TESTS=OFF
+    -DFEATURE_system_zlib=OFF
+    -DFEATURE_system_png=OFF
+    -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_pcre2=OFF
+    -DFEATURE_sql=OFF
+    -DFEATURE_network=OFF
+    -DFEATURE_dbus=OFF
+    # OpenGL off as a whole: FEATURE_opengl alone leaves dynamic OpenGL on, which the windows
+    # plugin then does not compile.
+    -DINPUT_opengl=no
+    -DFEATURE_printsupport=OFF
+    -DFEATURE_concurrent=OFF
+    -DFEATURE_xml=OFF
+    -DFEATURE_testlib=ON
+    # Image formats the window does not use.
+    -DFEATURE_jpeg=OFF
+    -DFEATURE_gif=OFF
+    # Debian's source leaves out the Windows tablet header, without which the windows plugin does
+    # not build.
+    -DFEATURE_tabletevent=OFF
+    # Not needed; without Direct2D, DirectWrite 3 would be referenced but not built, so the fonts
+    # come from GDI.
+    -DFEATURE_direct2d=OFF
+    -DFEATURE_directwrite=OFF
+    -DFEATURE_directwrite3=OFF
+)
+
+kennung=$(printf '%s\n' "$paketversion" "$werkzeugkette" "${optionen[@]}" | sha256sum | cut -c1-10)
+ordner="$cache/qt-$version-windows-$kennung"
+marke="$ordner/quentor-fertig"
+
+if [ "${1:-}" = "--ordner" ]; then
+    echo "$ordner"
+    exit 0
+fi
+if [ -f "$marke" ]; then
+    echo "Qt $version für Windows aus dem Cache: $ordner (entfernen: rm -rf $cache)"
+    exit 0
+fi
+
+arbeit="$cache/arbeit-$version-$kennung"
+protokoll="$arbeit/bau.log"
+rm -rf "$arbeit" "$ordner"
+mkdir -p "$arbeit"
+: >"$protokoll"
+beginn=$SECONDS
+echo "Baue Qt $version für Windows (dauert etwa eine halbe Stunde); Protokoll: $protokoll"
+fehlschlag() {
+    echo "Qt für Windows: $1 ist fehlgeschlagen. Protokoll: $protokoll" >&2
+    tail -n 30 "$protokoll" >&2
+    exit 1
+}
+
+# Debian's source package, fetched with apt from the archive this machine already uses: its
+# enabled binary entries for this release, as deb-src, in an apt state of our own, so the
+# system's apt configuration stays as it is. apt checks the Release files' signatures with the
+# system's keyrings and the downloaded files' checksums.
+apt_ordner=$(mktemp -d)
+trap 'rm -rf "$apt_ordner"' EXIT
+# Readable for apt's unprivileged download user, so that apt downloads sandboxed as usual.
+chmod 755 "$apt_ordner"
+mkdir -p "$apt_ordner/quellen.d" "$apt_ordner/listen/partial" "$apt_ordner/cache/archives/partial" \
+    "$apt_ordner/paket"
+# apt's download user writes the source package too.
+if [ "$(id -u)" -eq 0 ] && id _apt >/dev/null 2>&1; then
+    chown _apt "$apt_ordner/paket"
+fi
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+# Suites of this release only (bookworm, bookworm-updates, bookworm-security, ...): entries of
+# other vendors name suites of their own.
+for datei in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$datei" ] || continue
+    awk -v codename="$codename" '
+        BEGIN { RS = ""; FS = "\n" }
+        {
+            typen = ""; suiten = ""; an = 1; rest = ""
+            for (i = 1; i <= NF; i++) {
+                zeile = $i
+                if (zeile ~ /^#/) continue
+                n = index(zeile, ":"); feld = tolower(substr(zeile, 1, n - 1))
+                wert = substr(zeile, n + 1)
+                if (n > 0 && feld == "types") { typen = wert; continue }
+                if (n > 0 && feld == "suites") { suiten = wert; continue }
+                if (n > 0 && feld == "enabled") { if (wert ~ /no/) an = 0; continue }
+                rest = rest zeile "\n"
+            }
+            if (!an || (" " typen " ") !~ /[ \t]deb[ \t]/) next
+            passend = ""; k = split(suiten, s, /[ \t]+/)
+            for (j = 1; j <= k; j++)
+                if (s[j] == codename || index(s[j], codename "-") == 1) passend = passend " " s[j]
+            if (passend != "") printf "Types: deb-src\nSuites:%s\n%s\n", passend, rest
+        }' "$datei" >>"$apt_ordner/quellen.d/debian.sources"
+done
+for datei in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    [ -f "$datei" ] || continue
+    awk -v codename="$codename" '
+        $1 == "deb" {
+            $1 = "deb-src"; i = 2
+            if ($2 ~ /^\[/) while ($i !~ /\]$/) i++
+            if ($(i + 2) == codename || index($(i + 2), codename "-") == 1) print
+        }' "$datei" >>"$apt_ordner/quellen.list"
+done
+touch "$apt_ordner/quellen.list" "$apt_ordner/quellen.d/debian.sources"
+if ! grep -qE '^(Types: )?deb-src' "$apt_ordner/quellen.list" "$apt_ordner/quellen.d/debian.sources"
+then
+    echo "Keine Debian-Paketquelle für $codename in /etc/apt gefunden." >&2
+    exit 1
+fi
+apt=(apt-get -q -o Dir::Etc::SourceList="$apt_ordner/quellen.list"
+     -o Dir::Etc::SourceParts="$apt_ordner/quellen.d" -o Dir::State::Lists="$apt_ordner/listen"
+     -o Dir::Cache="$apt_ordner/cache")
+echo "Lade die Quellen von qt6-base $paketversion"
+quellen="$arbeit/qt6-base"
+{ "${apt[@]}" update &&
+  (cd "$apt_ordner/paket" && "${apt[@]}" source --download-only "qt6-base=$paketversion"); } \
+    >>"$protokoll" 2>&1 || fehlschlag "das Laden der Quellen"
+dpkg-source --no-copy -x "$apt_ordner"/paket/qt6-base_*.dsc "$quellen" >>"$protokoll" 2>&1 ||
+    fehlschlag "das Auspacken der Quellen"
+
+printf '%s\n' "$werkzeugkette" >"$arbeit/mingw.cmake"
+echo "Konfiguriere"
+cmake -S "$quellen" -B "$arbeit/bau" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$arbeit/mingw.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$ordner" "${optionen[@]}" >>"$protokoll" 2>&1 ||
+    fehlschlag "das Konfigurieren"
+
+# ninja's status lines give the progress: one line every 5 % and at least one a minute.
+echo "Baue"
+zuletzt_prozent=-5
+zuletzt_zeit=$SECONDS
+set +e
+NINJA_STATUS='[%f/%t] ' ninja -C "$arbeit/bau" 2>&1 | while IFS= read -r zeile; do
+    printf '%s\n' "$zeile" >>"$protokoll"
+    if [[ $zeile =~ ^\[([0-9]+)/([0-9]+)\] ]]; then
+        fertig=${BASH_REMATCH[1]} gesamt=${BASH_REMATCH[2]}
+        prozent=$((100 * fertig / gesamt))
+        if ((prozent >= zuletzt_prozent + 5 || SECONDS - zuletzt_zeit >= 60)); then
+            echo "  $fertig/$gesamt Schritte ($prozent %), $(((SECONDS - beginn) / 60)) min"
+            zuletzt_prozent=$prozent zuletzt_zeit=$SECONDS
+        fi
+    fi
+done
+status=${PIPESTATUS[0]}
+set -e
+[ "$status" -eq 0 ] || fehlschlag "der Bau"
+
+echo "Installiere nach $ordner"
+cmake --install "$arbeit/bau" >>"$protokoll" 2>&1 || fehlschlag "die Installation"
+dauer=$((SECONDS - beginn))
+echo "Laden, Konfigurieren, Bauen und Installieren: $((dauer / 60)) min $((dauer % 60)) s" \
+    >>"$protokoll"
+mv "$protokoll" "$ordner/bau.log"
+rm -rf "$arbeit"
+# Written last: a folder without it is an interrupted build and is built again.
+echo "$paketversion" >"$marke"
+echo "Qt $version für Windows gebaut in $((dauer / 60)) min $((dauer % 60)) s: $ordner" \
+    "($(du -sh "$ordner" | cut -f1); entfernen: rm -rf $cache)"
