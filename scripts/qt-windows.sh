@@ -70,7 +70,10 @@ optionen=(
     -DFEATURE_directwrite3=OFF
 )
 
-kennung=$(printf '%s\n' "$paketversion" "$werkzeugkette" "${optionen[@]}" | sha256sum | cut -c1-10)
+# What the folder holds besides Qt itself; a change here builds it afresh, like another option.
+inhalt="DLLs ohne Symbole; Lizenzen und Herkunft in lizenzen/"
+kennung=$(printf '%s\n' "$paketversion" "$werkzeugkette" "${optionen[@]}" "$inhalt" | sha256sum |
+    cut -c1-10)
 ordner="$cache/qt-$version-windows-$kennung"
 marke="$ordner/quentor-fertig"
 
@@ -189,7 +192,36 @@ set -e
 [ "$status" -eq 0 ] || fehlschlag "der Bau"
 
 echo "Installiere nach $ordner"
-cmake --install "$arbeit/bau" >>"$protokoll" 2>&1 || fehlschlag "die Installation"
+cmake --install "$arbeit/bau" --strip >>"$protokoll" 2>&1 || fehlschlag "die Installation"
+
+# What whoever passes Qt on must hand on with it: Qt's licence (LGPL-3.0, and the GPL-3.0 it builds
+# on), the licences and attributions of the third-party code compiled into it, Debian's copyright
+# file, and where the source comes from. Which third-party code went in, the build itself records:
+# the sources and headers of every object (ninja -t deps); a folder with a qt_attribution.json
+# counts when a file of it was used.
+lizenzen="$ordner/lizenzen"
+mkdir -p "$lizenzen"
+cp "$quellen/LICENSES/LGPL-3.0-only.txt" "$quellen/LICENSES/GPL-3.0-only.txt" "$lizenzen/"
+cp "$quellen/debian/copyright" "$lizenzen/debian-copyright.txt"
+ninja -C "$arbeit/bau" -t deps | sed -n "s|^ *$quellen/||p" | xargs -r dirname | sort -u \
+    >"$arbeit/benutzt.txt"
+(cd "$quellen" && find src -name qt_attribution.json) | xargs -r dirname | sort | while read -r teil; do
+    grep -q -e "^$teil\$" -e "^$teil/" "$arbeit/benutzt.txt" || continue
+    mkdir -p "$lizenzen/$teil"
+    (cd "$quellen/$teil" && find . -maxdepth 2 \( -name qt_attribution.json -o -iname '*licen[cs]e*' \
+        -o -iname 'copying*' -o -name FTL.TXT \) -exec cp --parents {} "$lizenzen/$teil/" \;)
+done
+{
+    echo "Qt $version für Windows, wie es Quentor mitbringt: Qt Core, Gui, Widgets, die Plattform-"
+    echo "Plugins windows, offscreen und minimal und der Stil windowsvista. Qt steht unter der"
+    echo "GNU LGPL 3 (LGPL-3.0-only.txt, mit der GPL 3, auf der sie aufbaut: GPL-3.0-only.txt);"
+    echo "die Teile anderer Herkunft, die darin stecken, nennt src/ mit ihren Lizenzen."
+    echo
+    echo "Gebaut aus Debians Quellpaket qt6-base, Version $paketversion (der Quelltext: apt-get"
+    echo "source qt6-base=$paketversion), mit MinGW-w64 ($mingw, POSIX-Threads) und diesen"
+    echo "CMake-Optionen:"
+    printf '  %s\n' "${optionen[@]}"
+} >"$lizenzen/HERKUNFT.txt"
 dauer=$((SECONDS - beginn))
 echo "Laden, Konfigurieren, Bauen und Installieren: $((dauer / 60)) min $((dauer % 60)) s" \
     >>"$protokoll"
