@@ -33,8 +33,7 @@ endif()
 
 # The window's programs find what Qt needs beside them, as a user gets it: Qt's DLLs and MinGW's
 # runtime DLLs they link, the platform plugins, the windowsvista style and Qt's German catalogue,
-# copied next to quentor.exe and the window's tests in every build. (qt_standard_project_setup
-# puts every program of a Windows build in the top build folder.)
+# copied next to quentor.exe and the window's tests in every build.
 if(QUENTOR_UI AND WIN32)
   set(quentor_mingw_dlls)
   foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)

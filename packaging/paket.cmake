@@ -1,5 +1,10 @@
 # Installed files besides the programs, and the Debian package. The preset `paket` builds the
-# package (`cmake --workflow --preset paket`); `cpack -G DEB` works in any build folder too.
+# package (`cmake --workflow --preset paket`); `cpack -G DEB` works in any build folder too. On
+# Windows the zip and the installer instead.
+if(WIN32)
+  include(packaging/windows/windows.cmake)
+  return()
+endif()
 set(CPACK_PACKAGE_NAME quentor)
 set(quentor_paketdaten ${PROJECT_BINARY_DIR}/packaging)
 

@@ -1,0 +1,42 @@
+# The Windows release: quentor.exe and quentor-skript.exe at the top of one folder that runs as it
+# is, beside Qt's DLLs, the plugins they load, Qt's German catalogue, the MinGW runtime DLLs the Qt
+# DLLs need, the licence and the licences of what the folder ships. CPack makes
+# quentor-VERSION-win64.zip of that folder and quentor-VERSION-win64-setup.exe, an installer made
+# with NSIS from NSIS.template.in in this folder (packaging/windows/cpack_generator.cmake names
+# the installer).
+set(CPACK_PACKAGE_NAME quentor)
+set(CPACK_PACKAGE_VENDOR "${QUENTOR_HERSTELLER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_FILE_NAME quentor-${PROJECT_VERSION}-win64)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack_generator.cmake)
+
+install(FILES LICENSE DESTINATION .)
+
+# Qt as this machine cross-builds it (cmake/kreuzbau_pakete.cmake); on Windows with Qt's own kit,
+# windeployqt gathers it instead.
+if(QUENTOR_UI AND CMAKE_CROSSCOMPILING)
+  install(FILES $<TARGET_RUNTIME_DLLS:quentor> ${quentor_mingw_dlls} DESTINATION .)
+  install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+  install(FILES ${QUENTOR_QT_KATALOG} DESTINATION translations)
+  # Qt's licences, those of the third-party code built into it and where its source comes from,
+  # as scripts/qt-windows.sh collected them.
+  install(DIRECTORY ${QT6_INSTALL_PREFIX}/lizenzen/ DESTINATION lizenzen/qt)
+endif()
+
+# The installer: German, a Start-menu entry "Quentor" with the program's icon, an entry in the
+# list of installed programs; for the current user or for all users.
+list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Quentor)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Quentor)
+set(CPACK_NSIS_PACKAGE_NAME "Quentor ${PROJECT_VERSION}")
+set(CPACK_NSIS_DISPLAY_NAME Quentor)
+set(CPACK_NSIS_INSTALLED_ICON_NAME quentor.exe)
+set(CPACK_NSIS_UNINSTALL_NAME Deinstallieren)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/symbol/quentor.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/packaging/symbol/quentor.ico)
+
+include(CPack)
