@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything for 64-bit Windows, the window included (MinGW-w64, CMake preset `windows`,
 # folder build-windows/), with warnings as errors and runs the tests under Wine. Qt for Windows
-# comes from scripts/qt-windows.sh, built once into a cache folder. Installs what is missing, like
-# the other scripts. Usage: bash scripts/windows.sh
+# comes from scripts/qt-windows.sh, built once into a cache folder. Then makes the release (the
+# zip and the installer, CPack) and tries the installer under Wine, and shows the real window under
+# Wine on a virtual X server, saves its picture and compares it with the window drawn on Linux.
+# Installs what is missing, like the other scripts. Usage: bash scripts/windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
-bash scripts/abhaengigkeiten.sh "${WINDOWS_PAKETE[@]}"
+bash scripts/abhaengigkeiten.sh "${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}"
 bash scripts/qt-windows.sh
 qt=$(bash scripts/qt-windows.sh --ordner)
 
@@ -37,14 +39,14 @@ fi
 # with QT_ from Linux to a Windows program, so it is set in the prefix's own environment. The
 # substitute serves programs that ask Windows for Arial.
 schriften="$WINEPREFIX/drive_c/windows/Fonts"
-if [ ! -f "$schriften/LiberationSans-Regular.ttf" ]; then
-    mkdir -p "$schriften"
-    cp /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$schriften/"
-    wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ /d 'C:\windows\Fonts' /f \
-        >/dev/null
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v Arial \
-        /t REG_SZ /d 'Liberation Sans' /f >/dev/null
-fi
+mkdir -p "$schriften"
+cp -u /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$schriften/"
+wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ /d 'C:\windows\Fonts' /f >/dev/null
+wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v Arial \
+    /t REG_SZ /d 'Liberation Sans' /f >/dev/null
+# Wine's own font lookup, which the real window's text goes through, takes a replacement.
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' \
+    /f >/dev/null
 # One wineserver for the whole run instead of one per test process (once the one of the prefix's
 # set-up has ended), and Wine's own services started now: started by a test, they would keep its
 # output pipe open and ctest would wait for them.
@@ -71,7 +73,65 @@ if [ -n "$zeile" ]; then
     gesamt=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$zeile")
     fehler=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$zeile")
     uebersprungen=$(grep -cE "^\s+[0-9]+ - .*\(Skipped\)" "$protokoll" || true)
-    echo "ctest unter Wine: $((gesamt - fehler - uebersprungen)) passed, $fehler failed," \
-        "$uebersprungen skipped"
+    zaehlung="ctest unter Wine: $((gesamt - fehler - uebersprungen)) passed, $fehler failed, $uebersprungen skipped"
+    echo "$zaehlung"
 fi
+
+# The release: quentor-VERSION-win64.zip and quentor-VERSION-win64-setup.exe in build-windows/.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
+if (cd build-windows && cpack >"$protokoll" 2>&1); then
+    for paket in build-windows/quentor-"$version"-win64{.zip,-setup.exe}; do
+        echo "Paket: $paket ($(du -h "$paket" | cut -f1))"
+    done
+    bash tests/installationsprogramm_test.sh "build-windows/quentor-$version-win64-setup.exe" \
+        "$version" || status=1
+else
+    cat "$protokoll"
+    echo "CPack ist fehlgeschlagen." >&2
+    status=1
+fi
+
+# The real window: quentor.exe under Wine with Qt's windows platform on a virtual X server at
+# 96 dpi, its picture saved and compared with the window as Linux draws it. The test session's
+# Wine ends first: its desktop has no display.
+wineserver -k || true
+exec 3>&-
+wineserver -w
+bild="$PWD/build-windows/quentor-fenster-wine.png"
+rm -f "$bild"
+fenster_fotografieren() {
+    set -euo pipefail
+    local titel="Tool / Quentor / V.2012.1" fenster="" pid
+    wine build-windows/ui/quentor.exe >/dev/null 2>&1 &
+    pid=$!
+    for _ in $(seq 300); do
+        if xwininfo -name "$titel" 2>/dev/null | grep -q "Map State: IsViewable"; then
+            fenster=$(xwininfo -name "$titel" | awk '/Window id:/ { print $4 }')
+            break
+        fi
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -z "$fenster" ]; then
+        echo "Das Fenster ist unter Wine nicht erschienen." >&2
+        wineserver -k || true
+        return 1
+    fi
+    sleep 2 # the first paint after mapping
+    import -window "$fenster" "$bild"
+    wineserver -k || true
+}
+export bild
+if xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+    bash -c "$(declare -f fenster_fotografieren); fenster_fotografieren"; then
+    echo "Fenster unter Wine: $bild"
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev --target quentor_bildvergleich -j "$(nproc)" >/dev/null
+    XDG_RUNTIME_DIR=$(mktemp -d) build/tests/ui/quentor_bildvergleich "$bild" || status=1
+else
+    status=1
+fi
+
+# The test run's result once more as the last line.
+[ -z "${zaehlung:-}" ] || echo "$zaehlung"
 exit "$status"

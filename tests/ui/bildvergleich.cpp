@@ -1,7 +1,8 @@
 // Compares a screenshot of the window taken elsewhere (under Wine, on Windows) with the window as
 // it is drawn here: the same size, and the same pixels wherever no text is drawn; where text is
-// drawn, both must show text, with anti-aliasing of their own. Where text is drawn is found by
-// drawing the window here twice, once with every text colour made transparent.
+// drawn, both must show text, with anti-aliasing and hinting of their own. Where text is drawn is
+// found by drawing the window here twice, once with every text colour made transparent; a margin
+// of three pixels around it takes the other system's glyph widths.
 // Usage: quentor_bildvergleich BILD.png [HIER.png]   (HIER.png: the window as drawn here, saved)
 
 #include "anwendung.h"
@@ -111,12 +112,12 @@ std::vector<Schriftzone> schriftzonen(const QImage& hier, const QImage& bild, co
     return zonen;
 }
 
-// The same texts in the same places: in every zone about as many text pixels (half to twice as
-// many), whatever the anti-aliasing.
+// The same texts in the same places: in every zone about as many text pixels (a third to three
+// times as many), whatever the anti-aliasing and hinting; GDI draws thinner than FreeType.
 int fehlendeSchrift(const std::vector<Schriftzone>& zonen) {
     int anzahl = 0;
     for (const Schriftzone& zone : zonen) {
-        if (zone.bild * 2 < zone.hier || zone.bild > zone.hier * 2) {
+        if (zone.bild * 3 < zone.hier || zone.bild > zone.hier * 3) {
             std::printf("  Schrift bei (%d, %d): hier %d Pixel, im Bild %d\n", zone.ort.x(),
                         zone.ort.y(), zone.hier, zone.bild);
             ++anzahl;
@@ -131,7 +132,7 @@ int vergleiche(const QImage& hier, const QImage& ohne, const QImage& bild) {
                     hier.width(), hier.height());
         return 1;
     }
-    const QImage maske = schriftmaske(hier, ohne, 2);
+    const QImage maske = schriftmaske(hier, ohne, 3);
     const int falsch = abweichungen(hier, bild, maske);
     const auto zonen = schriftzonen(hier, bild, ohne, maske);
     const int ungleich = fehlendeSchrift(zonen);

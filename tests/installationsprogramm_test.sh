@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The Windows installer under Wine, as a user would use it silently: installs into a folder of the
+# test (/S /D=...), starts the installed quentor.exe (with no display) and quentor-skript.exe
+# --version, finds the Start-menu entry and the entry in the list of installed programs, then
+# uninstalls silently and finds the folder, the entry and the Start-menu entry gone.
+# Usage: bash tests/installationsprogramm_test.sh SETUP.exe VERSION   (WINEPREFIX set, no DISPLAY)
+set -euo pipefail
+setup=$1 version=$2
+
+fehler=0
+falsch() {
+    echo "FEHLER: $*" >&2
+    fehler=$((fehler + 1))
+}
+# Waits up to 30 s for a condition (the uninstaller finishes from a copy of itself, after it has
+# returned).
+warte() {
+    for _ in $(seq 150); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+fehlt() { [ ! -e "$1" ]; }
+
+ziel_windows='C:\quentor-test\Quentor'
+ziel="$WINEPREFIX/drive_c/quentor-test/Quentor"
+eintrag='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quentor'
+startmenue="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quentor.lnk"
+rm -rf "$WINEPREFIX/drive_c/quentor-test"
+
+wine "$setup" /S "/D=$ziel_windows" || falsch "das Installationsprogramm endet mit Status $?"
+for datei in quentor.exe quentor-skript.exe Qt6Core.dll platforms/qwindows.dll \
+    translations/qtbase_de.qm LICENSE Deinstallieren.exe; do
+    [ -f "$ziel/$datei" ] || falsch "$datei ist nicht installiert"
+done
+[ -f "$startmenue" ] || falsch "kein Eintrag Quentor im Startmenü"
+registrierung=$(wine reg query "$eintrag" 2>/dev/null | tr -d '\r' || true)
+for wert in "DisplayName    REG_SZ    Quentor" "DisplayVersion    REG_SZ    $version" \
+    "Publisher    REG_SZ    Quentor-Team"; do
+    grep -qF "$wert" <<<"$registrierung" || falsch "in der Liste der Programme fehlt: $wert"
+done
+
+# The window starts, with no display (Wine's null display): a missing DLL or plugin ends it at
+# once; still running after five seconds, it has opened its window.
+wine "$ziel/quentor.exe" >/dev/null 2>&1 &
+programm=$!
+sleep 5
+if kill -0 "$programm" 2>/dev/null; then
+    kill "$programm"
+    wait "$programm" 2>/dev/null || true
+else
+    wait "$programm" && status=0 || status=$?
+    falsch "das installierte quentor.exe endet gleich nach dem Start (Status $status)"
+fi
+antwort=$(wine "$ziel/quentor-skript.exe" --version 2>/dev/null | tr -d '\r' || true)
+[ "$antwort" = "quentor-skript $version" ] ||
+    falsch "quentor-skript.exe --version antwortet '$antwort'"
+
+wine "$ziel/Deinstallieren.exe" /S || falsch "das Deinstallationsprogramm endet mit Status $?"
+warte fehlt "$ziel" || falsch "der Ordner $ziel_windows bleibt nach der Deinstallation"
+fehlt "$startmenue" || falsch "der Eintrag im Startmenü bleibt nach der Deinstallation"
+if wine reg query "$eintrag" >/dev/null 2>&1; then
+    falsch "der Eintrag in der Liste der Programme bleibt nach der Deinstallation"
+fi
+
+[ "$fehler" -eq 0 ] || exit 1
+echo "Installationsprogramm geprüft: installiert, gestartet, deinstalliert"
