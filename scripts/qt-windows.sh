@@ -92,7 +92,8 @@ rm -rf "$arbeit" "$ordner"
 mkdir -p "$arbeit"
 : >"$protokoll"
 beginn=$SECONDS
-echo "Baue Qt $version für Windows (dauert etwa eine halbe Stunde); Protokoll: $protokoll"
+echo "Baue Qt $version für Windows (auf zwei Kernen etwa eine Viertelstunde)."
+echo "Protokoll: $protokoll"
 fehlschlag() {
     echo "Qt für Windows: $1 ist fehlgeschlagen. Protokoll: $protokoll" >&2
     tail -n 30 "$protokoll" >&2
@@ -114,8 +115,9 @@ if [ "$(id -u)" -eq 0 ] && id _apt >/dev/null 2>&1; then
     chown _apt "$apt_ordner/paket"
 fi
 codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-# Suites of this release only (bookworm, bookworm-updates, bookworm-security, ...): entries of
-# other vendors name suites of their own.
+# Suites of this release only (bookworm, bookworm-updates, bookworm-security, ...) with the
+# component main: entries of other vendors mostly name suites or components of their own. One that
+# does not and offers no sources only costs a failed index, which apt then leaves out.
 for datei in /etc/apt/sources.list.d/*.sources; do
     [ -f "$datei" ] || continue
     awk -v codename="$codename" '
@@ -132,7 +134,9 @@ for datei in /etc/apt/sources.list.d/*.sources; do
                 if (n > 0 && feld == "enabled") { if (wert ~ /no/) an = 0; continue }
                 rest = rest zeile "\n"
             }
-            if (!an || (" " typen " ") !~ /[ \t]deb[ \t]/) next
+            if (!an || (" " typen " ") !~ /[ \t]deb[ \t]/ ||
+                ("\n" rest) !~ /\n[Cc]omponents:[^\n]*[ \t]main([ \t]|\n)/)
+                next
             passend = ""; k = split(suiten, s, /[ \t]+/)
             for (j = 1; j <= k; j++)
                 if (s[j] == codename || index(s[j], codename "-") == 1) passend = passend " " s[j]
@@ -143,9 +147,10 @@ for datei in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
     [ -f "$datei" ] || continue
     awk -v codename="$codename" '
         $1 == "deb" {
-            $1 = "deb-src"; i = 2
-            if ($2 ~ /^\[/) while ($i !~ /\]$/) i++
-            if ($(i + 2) == codename || index($(i + 2), codename "-") == 1) print
+            $1 = "deb-src"; i = 1
+            if ($2 ~ /^\[/) for (i = 2; i < NF && $i !~ /\]$/; i++) {}
+            suite = $(i + 2); teile = " " $0 " "
+            if ((suite == codename || index(suite, codename "-") == 1) && teile ~ / main /) print
         }' "$datei" >>"$apt_ordner/quellen.list"
 done
 touch "$apt_ordner/quellen.list" "$apt_ordner/quellen.d/debian.sources"
@@ -159,8 +164,10 @@ apt=(apt-get -q -o Dir::Etc::SourceList="$apt_ordner/quellen.list"
      -o Dir::Cache="$apt_ordner/cache")
 echo "Lade die Quellen von qt6-base $paketversion"
 quellen="$arbeit/qt6-base"
-{ "${apt[@]}" update &&
-  (cd "$apt_ordner/paket" && "${apt[@]}" source --download-only "qt6-base=$paketversion"); } \
+if ! "${apt[@]}" update >>"$protokoll" 2>&1; then
+    echo "Hinweis: nicht jede Paketquelle ließ sich laden (siehe Protokoll), weiter ohne sie."
+fi
+(cd "$apt_ordner/paket" && "${apt[@]}" source --download-only "qt6-base=$paketversion") \
     >>"$protokoll" 2>&1 || fehlschlag "das Laden der Quellen"
 dpkg-source --no-copy -x "$apt_ordner"/paket/qt6-base_*.dsc "$quellen" >>"$protokoll" 2>&1 ||
     fehlschlag "das Auspacken der Quellen"
