@@ -25,32 +25,5 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
-# Runs on the virtual server: opens the window, waits until it is mapped and painted, saves it.
-fenster_fotografieren() {
-    set -euo pipefail
-    local titel="Tool / Quentor / V.2012.1" fenster="" pid
-    "$programm" &
-    pid=$!
-    for _ in $(seq 200); do
-        if xwininfo -name "$titel" 2>/dev/null | grep -q "Map State: IsViewable"; then
-            fenster=$(xwininfo -name "$titel" | awk '/Window id:/ { print $4 }')
-            break
-        fi
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -z "$fenster" ]; then
-        echo "Das Fenster ist nicht erschienen." >&2
-        kill "$pid" 2>/dev/null || true
-        return 1
-    fi
-    sleep 1 # the first paint after mapping
-    import -window "$fenster" "$bild"
-    kill "$pid"
-    wait "$pid" || true
-}
-# xvfb-run is a sh script that drops exported bash functions: the function goes as text.
-export programm bild
-xvfb-run -a -s "-screen 0 1024x768x24" \
-    bash -c "$(declare -f fenster_fotografieren); fenster_fotografieren"
+xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/fensterbild.sh "$bild" "$programm"
 echo "$bild"

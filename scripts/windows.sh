@@ -99,36 +99,15 @@ exec 3>&-
 wineserver -w
 bild="$PWD/build-windows/quentor-fenster-wine.png"
 rm -f "$bild"
-fenster_fotografieren() {
-    set -euo pipefail
-    local titel="Tool / Quentor / V.2012.1" fenster="" pid
-    wine build-windows/ui/quentor.exe >/dev/null 2>&1 &
-    pid=$!
-    for _ in $(seq 300); do
-        if xwininfo -name "$titel" 2>/dev/null | grep -q "Map State: IsViewable"; then
-            fenster=$(xwininfo -name "$titel" | awk '/Window id:/ { print $4 }')
-            break
-        fi
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if [ -z "$fenster" ]; then
-        echo "Das Fenster ist unter Wine nicht erschienen." >&2
-        wineserver -k || true
-        return 1
-    fi
-    sleep 2 # the first paint after mapping
-    import -window "$fenster" "$bild"
-    wineserver -k || true
-}
-export bild
 if xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    bash -c "$(declare -f fenster_fotografieren); fenster_fotografieren"; then
+    bash scripts/fensterbild.sh "$bild" wine build-windows/ui/quentor.exe; then
+    wineserver -k || true
     echo "Fenster unter Wine: $bild"
     cmake --preset dev >/dev/null
     cmake --build --preset dev --target quentor_bildvergleich -j "$(nproc)" >/dev/null
     XDG_RUNTIME_DIR=$(mktemp -d) build/tests/ui/quentor_bildvergleich "$bild" || status=1
 else
+    wineserver -k || true
     status=1
 fi
 
