@@ -71,7 +71,7 @@ optionen=(
 )
 
 # What the folder holds besides Qt itself; a change here builds it afresh, like another option.
-inhalt="DLLs ohne Symbole; Lizenzen und Herkunft in lizenzen/"
+inhalt="DLLs ohne Symbole; Lizenzen und Herkunft des Ausgelieferten in lizenzen/"
 kennung=$(printf '%s\n' "$paketversion" "$werkzeugkette" "${optionen[@]}" "$inhalt" | sha256sum |
     cut -c1-10)
 ordner="$cache/qt-$version-windows-$kennung"
@@ -205,13 +205,15 @@ cmake --install "$arbeit/bau" --strip >>"$protokoll" 2>&1 || fehlschlag "die Ins
 # on), the licences and attributions of the third-party code compiled into it, Debian's copyright
 # file, and where the source comes from. Which third-party code went in, the build itself records:
 # the sources and headers of every object (ninja -t deps); a folder with a qt_attribution.json
-# counts when a file of it was used.
+# counts when a file of it was used by an object of what the release ships (Qt Test, which only
+# the tests use, is not shipped).
 lizenzen="$ordner/lizenzen"
 mkdir -p "$lizenzen"
 cp "$quellen/LICENSES/LGPL-3.0-only.txt" "$quellen/LICENSES/GPL-3.0-only.txt" "$lizenzen/"
 cp "$quellen/debian/copyright" "$lizenzen/debian-copyright.txt"
-ninja -C "$arbeit/bau" -t deps | sed -n "s|^ *$quellen/||p" | xargs -r dirname | sort -u \
-    >"$arbeit/benutzt.txt"
+ninja -C "$arbeit/bau" -t deps |
+    awk '/^[^ ]/ { ausgeliefert = $1 !~ /^src\/testlib\// } ausgeliefert && /^ / { print $1 }' |
+    sed -n "s|^$quellen/||p" | xargs -r dirname | sort -u >"$arbeit/benutzt.txt"
 (cd "$quellen" && find src -name qt_attribution.json) | xargs -r dirname | sort | while read -r teil; do
     grep -q -e "^$teil\$" -e "^$teil/" "$arbeit/benutzt.txt" || continue
     mkdir -p "$lizenzen/$teil"

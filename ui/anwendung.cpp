@@ -28,8 +28,8 @@ QIcon symbol() {
         const int n = QFileInfo(name).baseName().toInt();
         const QByteArray pixel = QResource(name).uncompressedData();
         if (n > 0 && pixel.size() == qsizetype{4} * n * n) {
-            const QImage bild(reinterpret_cast<const uchar*>(pixel.constData()), n, n, 4 * n,
-                              QImage::Format_RGBA8888);
+            const QImage bild(reinterpret_cast<const uchar*>(pixel.constData()), n, n,
+                              qsizetype{4} * n, QImage::Format_RGBA8888);
             symbol.addPixmap(QPixmap::fromImage(bild));
         }
     }

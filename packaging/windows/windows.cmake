@@ -19,6 +19,16 @@ install(FILES LICENSE DESTINATION .)
 # windeployqt gathers it instead.
 if(QUENTOR_UI AND CMAKE_CROSSCOMPILING)
   install(FILES $<TARGET_RUNTIME_DLLS:quentor> ${quentor_mingw_dlls} DESTINATION .)
+  # MinGW's runtime DLLs come with their symbols; the release (CPack strips) ships them without.
+  foreach(dll IN LISTS quentor_mingw_dlls)
+    cmake_path(GET dll FILENAME name)
+    install(CODE "
+      if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded
+                          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${name}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+      endif()")
+  endforeach()
   install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
   install(FILES ${QUENTOR_QT_KATALOG} DESTINATION translations)
