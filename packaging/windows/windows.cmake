@@ -33,8 +33,16 @@ if(QUENTOR_UI AND CMAKE_CROSSCOMPILING)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
   install(FILES ${QUENTOR_QT_KATALOG} DESTINATION translations)
   # Qt's licences, those of the third-party code built into it and where its source comes from,
-  # as scripts/qt-windows.sh collected them.
+  # as scripts/qt-windows.sh collected them; and those of MinGW's runtime DLLs, from the Debian
+  # packages they come from (GCC's runtime: GPL-3.0 with the GCC Runtime Library Exception;
+  # winpthreads: MIT).
   install(DIRECTORY ${QT6_INSTALL_PREFIX}/lizenzen/ DESTINATION lizenzen/qt)
+  foreach(paket gcc-mingw-w64-x86-64-posix-runtime mingw-w64-x86-64-dev)
+    find_file(quentor_copyright_${paket} copyright PATHS /usr/share/doc/${paket} NO_DEFAULT_PATH
+              NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    install(FILES ${quentor_copyright_${paket}} DESTINATION lizenzen/mingw-w64
+            RENAME ${paket}-copyright.txt)
+  endforeach()
 endif()
 
 # The installer: German, a Start-menu entry "Quentor" with the program's icon, an entry in the
