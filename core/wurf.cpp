@@ -114,10 +114,12 @@ WurfErgebnis Spieltisch::wurf() {
     tabelle_.faerben(sitzung_.aktzahl, farbeaktuell);
     sitzung_.fenster[sitzung_.rotpos] = sitzung_.aktzahl;
 
-    anzeige_.tabelleGeaendert();
     anzeige_.neuZeichnen(Feld::laufnummer);
     anzeige_.neuZeichnen(Feld::zahl);
     zaehleFreie();
+    // The recoloured table is shown with the last live repaint of the spin: a display repaints
+    // all that is waiting with it, so the fields set since are painted once.
+    anzeige_.tabelleGeaendert();
     anzeige_.neuZeichnen(Feld::Label3);
     return WurfErgebnis::aufgenommen;
 }

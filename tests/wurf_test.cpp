@@ -210,12 +210,12 @@ TEST(Wurf, ZufallszahlBleibtImBereich) {
     }
 }
 
-// The recoloured table is shown first, then the spin count and the number, and the rotation last.
-TEST(Wurf, ZeichnetTabelleLaufnummerUndZahlVorLabel3Neu) {
+// The spin count and the number are repainted first, then the recoloured table, the rotation last.
+TEST(Wurf, ZeichnetLaufnummerUndZahlVorTabelleUndLabel3Neu) {
     Tisch t;
     t.fenster.neuGezeichnet.clear();
     t.wirf(1);
-    const std::vector<std::string_view> erwartet = {"tabelle", "laufnummer", "zahl", "Label3"};
+    const std::vector<std::string_view> erwartet = {"laufnummer", "zahl", "tabelle", "Label3"};
     EXPECT_EQ(t.fenster.neuGezeichnet, erwartet);
 }
 
