@@ -136,8 +136,8 @@ int vergleiche(const QImage& hier, const QImage& ohne, const QImage& bild) {
     const int falsch = abweichungen(hier, bild, maske);
     const auto zonen = schriftzonen(hier, bild, ohne, maske);
     const int ungleich = fehlendeSchrift(zonen);
-    std::printf("Fensterbild %d x %d: %d Pixel ausserhalb der Schrift weichen ab, %d von %zu "
-                "Schriftzonen\n",
+    std::printf("Fensterbild %d x %d: %d Pixel außerhalb der Schrift weichen ab, %d von %zu "
+                "Schriftzonen ohne passende Schrift\n",
                 hier.width(), hier.height(), falsch, ungleich, zonen.size());
     return falsch == 0 && ungleich == 0 ? 0 : 1;
 }
