@@ -44,8 +44,7 @@ void Spieltisch::neustart() {
     }
     tabelle_.zahlenzeichnen();
     tabelle_.zerozelle(false);
-    optionenAnwenden();
-    anzeige_.tabelleGeaendert();
+    optionen();
 }
 
 void Spieltisch::optionen() {
