@@ -3,6 +3,8 @@
 BAU_PAKETE=(cmake g++ make pkg-config libgtest-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins
             qt6-translations-l10n fonts-liberation)
 START_PAKETE=(xvfb xauth x11-utils imagemagick)
+# The window on other desktops: platform themes, a Wayland compositor and Qt's wayland platform.
+DESKTOP_PAKETE=(qt6ct qt6-gtk-platformtheme gnome-themes-extra weston qt6-wayland)
 BENCH_PAKETE=(libbenchmark-dev valgrind)
 FUZZ_PAKETE=(clang libclang-rt-14-dev)
 PRUEF_PAKETE=(clang clang-tidy clang-format cppcheck)

@@ -56,8 +56,9 @@ QTranslator* deutschEinrichten(QCoreApplication& app) {
 } // namespace
 
 QTranslator* anwendungEinrichten(QApplication& app) {
-    // Qt's own style on every system: the fixed layout looks the same, to the pixel, on Linux,
-    // under any desktop's theme, and on Windows.
+    // Qt's own style on every system: with the window's fixed light palette (hellepalette.h) the
+    // fixed layout looks the same, to the pixel, on Linux under any desktop's theme and on Windows
+    // with any system colours.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUENTOR_APP_ID));
     if (const QIcon eingebaut = symbol(); !eingebaut.isNull()) {

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "hellepalette.h"
 #include "steuerelemente.h"
 #include "texte.h"
 #include "umrechnung.h"
@@ -34,7 +35,7 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* eltern)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qtext(texte::fenstertitel));
     setFixedSize(pixel(fensterbreiteTwips), pixel(fensterhoeheTwips));
-    QPalette farben = palette();
+    QPalette farben = hellePalette();
     farben.setColor(QPalette::Window, qfarbe(fensterhintergrund));
     setPalette(farben);
     setAutoFillBackground(true);

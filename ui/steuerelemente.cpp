@@ -1,6 +1,7 @@
 #include "steuerelemente.h"
 
 #include "anzeigelabel.h"
+#include "hellepalette.h"
 #include "tabelle.h"
 #include "tabellenansicht.h"
 #include "umrechnung.h"
@@ -204,9 +205,12 @@ QWidget* textfeld(const Steuerelement& e, QWidget* eltern) {
 }
 
 // A style sheet paints the face in the button's own colour under every platform style; the
-// outset border keeps it looking like a button, inset while pressed.
+// outset border keeps it looking like a button, inset while pressed. A widget with a style sheet
+// takes the application's palette instead of its parent's, so the caption's colour comes from the
+// window's fixed palette set on the button itself.
 QWidget* knopf(const Steuerelement& e, QWidget* eltern) {
     auto* button = new QPushButton(qtext(e.text), eltern);
+    button->setPalette(hellePalette());
     button->setAutoDefault(false);
     button->setDefault(false);
     const QString farbe = qfarbe(e.hintergrund.value_or(0)).name();

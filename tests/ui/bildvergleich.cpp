@@ -1,11 +1,16 @@
-// Compares a screenshot of the window taken elsewhere (under Wine, on Windows) with the window as
-// it is drawn here: the same size, and the same pixels wherever no text is drawn; where text is
-// drawn, both must show text, with anti-aliasing and hinting of their own. Where text is drawn is
-// found by drawing the window here twice, once with every text colour made transparent; a margin
-// of three pixels around it takes the other system's glyph widths.
-// Usage: quentor_bildvergleich BILD.png [HIER.png]   (HIER.png: the window as drawn here, saved)
+// The window's pictures: a screenshot of the window taken elsewhere (under Wine, on Windows, at a
+// scale) against the window as it is drawn here: the same size, and the same pixels wherever no
+// text is drawn; where text is drawn, both must show text, with anti-aliasing and hinting of their
+// own, and none of it cut off. Where text is drawn is found by drawing the window here twice, once
+// with every text colour made transparent; a margin of three pixels around it takes the other
+// system's glyph widths. Also draws the window in its states under a desktop's palette or theme,
+// and compares two pictures pixel for pixel.
+// Usage: quentor_bildvergleich [--skala F] BILD.png [HIER.png]   (HIER.png: the window drawn here)
+//        quentor_bildvergleich --zeichne ORDNER [--palette NAME] [--dunkles-thema]
+//        quentor_bildvergleich --gleich A.png B.png
 
 #include "anwendung.h"
+#include "fensterzustaende.h"
 #include "form1.h"
 
 #include <QApplication>
@@ -14,6 +19,7 @@
 #include <QTest>
 
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -77,6 +83,8 @@ struct Schriftzone {
     QPoint ort;
     int hier = 0;
     int bild = 0;
+    QRect rahmenHier{}; // around the text pixels
+    QRect rahmenBild{};
 };
 
 std::vector<Schriftzone> schriftzonen(const QImage& hier, const QImage& bild, const QImage& ohne,
@@ -89,14 +97,20 @@ std::vector<Schriftzone> schriftzonen(const QImage& hier, const QImage& bild, co
             if (!istSchrift(maske, x, y) || qGray(besucht.pixel(x, y)) != 0) {
                 continue;
             }
-            Schriftzone zone{QPoint(x, y)};
+            Schriftzone zone{.ort = QPoint(x, y)};
             std::vector<QPoint> offen{QPoint(x, y)};
             besucht.setPixel(x, y, 255);
             while (!offen.empty()) {
                 const QPoint p = offen.back();
                 offen.pop_back();
-                zone.hier += hier.pixel(p) != ohne.pixel(p) ? 1 : 0;
-                zone.bild += bild.pixel(p) != ohne.pixel(p) ? 1 : 0;
+                if (hier.pixel(p) != ohne.pixel(p)) {
+                    ++zone.hier;
+                    zone.rahmenHier |= QRect(p, QSize(1, 1));
+                }
+                if (bild.pixel(p) != ohne.pixel(p)) {
+                    ++zone.bild;
+                    zone.rahmenBild |= QRect(p, QSize(1, 1));
+                }
                 for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
                     const QPoint n = p + d;
                     if (maske.valid(n) && istSchrift(maske, n.x(), n.y()) &&
@@ -113,13 +127,23 @@ std::vector<Schriftzone> schriftzonen(const QImage& hier, const QImage& bild, co
 }
 
 // The same texts in the same places: in every zone about as many text pixels (a third to three
-// times as many), whatever the anti-aliasing and hinting; GDI draws thinner than FreeType.
+// times as many), whatever the anti-aliasing and hinting (GDI draws thinner than FreeType), and
+// spanning about as wide and high, so that no text is cut off.
+bool passt(const Schriftzone& zone) {
+    const auto ungefaehr = [](int bild, int hier) { return bild * 10 >= hier * 8; };
+    return zone.bild * 3 >= zone.hier && zone.bild <= zone.hier * 3 &&
+           ungefaehr(zone.rahmenBild.width(), zone.rahmenHier.width()) &&
+           ungefaehr(zone.rahmenBild.height(), zone.rahmenHier.height());
+}
+
 int fehlendeSchrift(const std::vector<Schriftzone>& zonen) {
     int anzahl = 0;
     for (const Schriftzone& zone : zonen) {
-        if (zone.bild * 3 < zone.hier || zone.bild > zone.hier * 3) {
-            std::printf("  Schrift bei (%d, %d): hier %d Pixel, im Bild %d\n", zone.ort.x(),
-                        zone.ort.y(), zone.hier, zone.bild);
+        if (!passt(zone)) {
+            std::printf("  Schrift bei (%d, %d): hier %d Pixel in %d x %d, im Bild %d in %d x %d\n",
+                        zone.ort.x(), zone.ort.y(), zone.hier, zone.rahmenHier.width(),
+                        zone.rahmenHier.height(), zone.bild, zone.rahmenBild.width(),
+                        zone.rahmenBild.height());
             ++anzahl;
         }
     }
@@ -142,30 +166,92 @@ int vergleiche(const QImage& hier, const QImage& ohne, const QImage& bild) {
     return falsch == 0 && ungleich == 0 ? 0 : 1;
 }
 
-} // namespace
+QImage lade(const QString& datei) {
+    return QImage(datei).convertToFormat(QImage::Format_RGB32);
+}
 
-int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "Aufruf: quentor_bildvergleich BILD.png [HIER.png]\n");
-        return 2;
-    }
-    const QImage bild =
-        QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
+// The screenshot BILD against the window drawn here; HIER, when given, keeps the latter.
+int vergleicheMitBild(const QStringList& dateien) {
+    const QImage bild = lade(dateien.front());
     if (bild.isNull()) {
-        std::fprintf(stderr, "quentor_bildvergleich: %s ist kein lesbares Bild\n", argv[1]);
+        std::fprintf(stderr, "quentor_bildvergleich: %s ist kein lesbares Bild\n",
+                     qPrintable(dateien.front()));
         return 2;
     }
-    quentor::anwendungEinrichten(app);
     Form1 fenster;
     fenster.show();
     if (!QTest::qWaitForWindowExposed(&fenster)) {
         return 2;
     }
     const QImage hier = fenster.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (argc == 3) {
-        hier.save(QString::fromLocal8Bit(argv[2]));
+    if (dateien.size() == 2) {
+        hier.save(dateien.back());
     }
     return vergleiche(hier, ohneSchrift(fenster), bild);
+}
+
+// Two pictures of the same size, pixel for pixel.
+int gleich(const QString& a, const QString& b) {
+    const QImage erstes = lade(a);
+    const QImage zweites = lade(b);
+    if (erstes.isNull() || zweites.isNull() || erstes.size() != zweites.size()) {
+        std::printf("%s und %s: nicht lesbar oder verschieden groß\n", qPrintable(a),
+                    qPrintable(b));
+        return 1;
+    }
+    QImage keineSchrift(erstes.size(), QImage::Format_Grayscale8);
+    keineSchrift.fill(0);
+    const int falsch = abweichungen(erstes, zweites, keineSchrift);
+    std::printf("%s gegen %s: %d Pixel weichen ab\n", qPrintable(a), qPrintable(b), falsch);
+    return falsch == 0 ? 0 : 1;
+}
+
+} // namespace
+
+constexpr const char* aufruf =
+    "Aufruf: quentor_bildvergleich [--skala F] BILD.png [HIER.png]\n"
+    "        quentor_bildvergleich --zeichne ORDNER [--palette NAME] [--dunkles-thema]\n"
+    "        quentor_bildvergleich --gleich A.png B.png\n";
+
+int main(int argc, char* argv[]) {
+    // The scale must be known before the application starts.
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string_view(argv[i]) == "--skala") {
+            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+        }
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStringList worte = QApplication::arguments().mid(1);
+    const auto schalter = [&worte](const QString& name) { return worte.removeAll(name) > 0; };
+    const auto wert = [&worte](const QString& name) {
+        const qsizetype i = worte.indexOf(name);
+        const QString w = i >= 0 && i + 1 < worte.size() ? worte.takeAt(i + 1) : QString();
+        worte.removeAll(name);
+        return w;
+    };
+    const bool zeichnen = schalter(QStringLiteral("--zeichne"));
+    const bool vergleichen = schalter(QStringLiteral("--gleich"));
+    const bool dunkel = schalter(QStringLiteral("--dunkles-thema"));
+    const QString palette = wert(QStringLiteral("--palette"));
+    wert(QStringLiteral("--skala"));
+    if (vergleichen && worte.size() == 2) {
+        return gleich(worte[0], worte[1]);
+    }
+    if (zeichnen && worte.size() == 1) {
+        // The desktop's palette is looked at before the program sets itself up.
+        if (dunkel && !quentor::uitest::istDunkel(QApplication::palette())) {
+            std::fprintf(stderr,
+                         "quentor_bildvergleich: das Thema des Desktops ist nicht dunkel\n");
+            return 2;
+        }
+        quentor::anwendungEinrichten(app);
+        return quentor::uitest::zeichneZustaende(worte[0], palette);
+    }
+    if (zeichnen || vergleichen || worte.isEmpty() || worte.size() > 2) {
+        std::fputs(aufruf, stderr);
+        return 2;
+    }
+    quentor::anwendungEinrichten(app);
+    return vergleicheMitBild(worte);
 }

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# The window reads the same on every desktop.
+#   themen:  under KDE's dark colours, a high-contrast and a user's own palette, and under the
+#            platform themes qt6ct ("darker") and GTK's dark Adwaita, the window is the same
+#            picture, pixel for pixel, as under no theme: at start, and after values typed into
+#            the three text boxes and an option box ticked.
+#   skalen:  the real window on a virtual X display scaled by 1.25, 1.5 and 2 is the size scaled
+#            from 424 x 535 and matches the window Qt draws at that scale, every text in place.
+#   wayland: under Weston (headless) with Qt's wayland platform the compositor is told the title
+#            and the fixed size and gets a first buffer of that size; a spin and the Ende
+#            question work there.
+# Usage: desktop_test.sh themen|skalen|wayland BAUORDNER QUELLORDNER
+set -euo pipefail
+art=$1
+bau=$2
+quelle=$3
+vergleich="$bau/tests/ui/quentor_bildvergleich"
+ordner=$(mktemp -d)
+trap 'rm -rf "$ordner"' EXIT
+fehler=0
+
+# No theme of the desktop this runs on, and the offscreen platform unless a row says otherwise.
+ohne_thema() {
+    env -u QT_QPA_PLATFORMTHEME -u QT_STYLE_OVERRIDE -u GTK_THEME -u QT_SCALE_FACTOR \
+        QT_QPA_PLATFORM=offscreen "$@"
+}
+
+# One row: draws the window's states with the given command and compares them with no theme's.
+thema() {
+    local name=$1
+    shift
+    if ! "$@" --zeichne "$ordner/$name"; then
+        echo "$name: nicht gezeichnet"
+        fehler=1
+        return
+    fi
+    for zustand in start eingaben; do
+        ohne_thema "$vergleich" --gleich "$ordner/ohne/$zustand.png" \
+            "$ordner/$name/$zustand.png" || fehler=1
+    done
+}
+
+themen() {
+    ohne_thema "$vergleich" --zeichne "$ordner/ohne"
+    for palette in kde-dunkel kontrast eigen; do
+        thema "$palette" ohne_thema "$vergleich" --palette "$palette"
+    done
+    mkdir -p "$ordner/konfig/qt6ct"
+    printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n' \
+        >"$ordner/konfig/qt6ct/qt6ct.conf"
+    thema qt6ct-darker ohne_thema env QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$ordner/konfig" \
+        "$vergleich" --dunkles-thema
+    # GTK needs a display to read its theme; the window itself is still drawn offscreen.
+    thema gtk3-adwaita-dunkel ohne_thema xvfb-run -a env QT_QPA_PLATFORMTHEME=gtk3 \
+        GTK_THEME=Adwaita:dark "$vergleich" --dunkles-thema
+}
+
+# The window's width and height, scaled from 424 x 535, within a pixel of rounding.
+skaliert() {
+    local bild=$1 skala=$2 groesse
+    groesse=$(identify -format '%w %h' "$bild")
+    awk -v g="$groesse" -v s="$skala" 'BEGIN {
+        split(g, m, " "); b = 424 * s; h = 535 * s
+        ok = m[1] >= b - 1 && m[1] <= b + 1 && m[2] >= h - 1 && m[2] <= h + 1
+        printf "Skala %s: %d x %d (soll %.1f x %.1f)\n", s, m[1], m[2], b, h
+        exit ok ? 0 : 1 }'
+}
+
+skalen() {
+    for skala in 1.25 1.5 2; do
+        local bild="$ordner/skala-$skala.png"
+        if ! ohne_thema env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$skala" \
+            xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
+            bash "$quelle/scripts/fensterbild.sh" "$bild" "$bau/ui/quentor"; then
+            fehler=1
+            continue
+        fi
+        skaliert "$bild" "$skala" || fehler=1
+        ohne_thema "$vergleich" --skala "$skala" "$bild" || fehler=1
+    done
+}
+
+# What the protocol log must show for the window (WAYLAND_DEBUG=1 of the client).
+pruefe_protokoll() {
+    local protokoll=$1 muster
+    for muster in 'set_title\("Tool / Quentor / V\.2012\.1"\)' 'set_min_size\(424, 535\)' \
+        'set_max_size\(424, 535\)' 'create_buffer\(new id wl_buffer@[0-9]+, [0-9]+, 424, 535,'; do
+        if grep -qE "$muster" "$protokoll"; then
+            echo "Wayland: $muster"
+        else
+            echo "Wayland: fehlt im Protokoll: $muster"
+            fehler=1
+        fi
+    done
+}
+
+wayland() {
+    export XDG_RUNTIME_DIR="$ordner/laufzeit"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    weston --backend=headless-backend.so --socket=quentor --idle-time=0 \
+        >"$ordner/weston.log" 2>&1 &
+    local weston=$!
+    for _ in $(seq 100); do
+        [ -S "$XDG_RUNTIME_DIR/quentor" ] && break
+        sleep 0.1
+    done
+    # A spin, and the Ende question with Qt's own box, answered No. The frame is the compositor's,
+    # as under KDE: Weston, like GNOME, leaves it to the client, whose buffer then holds Qt's own
+    # title bar and border around the window's 424 x 535 pixels.
+    env -u DISPLAY WAYLAND_DISPLAY=quentor QUENTOR_TEST_PLATTFORM=wayland WAYLAND_DEBUG=1 \
+        QT_WAYLAND_DISABLE_WINDOWDECORATION=1 \
+        "$bau/tests/ui/quentor_ui_tests" \
+        --gtest_filter='Wurf.DreiWuerfeZeigenZahlZaehlerUndFarben:EchteFrage.EscapeAntwortetNein' \
+        2>"$ordner/protokoll" || { tail -20 "$ordner/protokoll"; fehler=1; }
+    kill "$weston"
+    wait "$weston" || true
+    pruefe_protokoll "$ordner/protokoll"
+}
+
+case "$art" in
+themen | skalen | wayland) "$art" ;;
+*)
+    echo "Aufruf: desktop_test.sh themen|skalen|wayland BAUORDNER QUELLORDNER" >&2
+    exit 2
+    ;;
+esac
+exit "$fehler"
