@@ -108,5 +108,8 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libc6, libstdc++6, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), ${quentor_laufzeit}")
 endif()
+# Qt's wayland platform: in a Wayland session (GNOME's and KDE's default) the window then runs
+# natively, sharp at any scale, instead of through XWayland; without it Qt falls back to X11.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)
