@@ -226,7 +226,7 @@ int main(int argc, char* argv[]) {
     const auto schalter = [&worte](const QString& name) { return worte.removeAll(name) > 0; };
     const auto wert = [&worte](const QString& name) {
         const qsizetype i = worte.indexOf(name);
-        const QString w = i >= 0 && i + 1 < worte.size() ? worte.takeAt(i + 1) : QString();
+        QString w = i >= 0 && i + 1 < worte.size() ? worte.takeAt(i + 1) : QString();
         worte.removeAll(name);
         return w;
     };
