@@ -5,6 +5,7 @@
 
 #include "felder.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,11 +69,12 @@ struct Permanenzdaten {
     std::vector<double> werte; // in file order; empty unless `gelesen`
 };
 
-// Reads a permanence file given by its path (UTF-8), at most `permanenzgrenze` values.
+// Reads a permanence file given by its path (UTF-8): at most `hoechstens` values, and no further
+// into the file than they reach.
 class Permanenzleser {
   public:
     virtual ~Permanenzleser() = default;
-    virtual Permanenzdaten lies(const std::string& pfad) = 0;
+    virtual Permanenzdaten lies(const std::string& pfad, std::size_t hoechstens) = 0;
 };
 
 } // namespace quentor

@@ -4,8 +4,15 @@
 
 namespace quentor {
 
-Permanenzdaten Vorgabeleser::lies(const std::string& pfad) {
-    return vorgabe ? *vorgabe : datei_.lies(pfad);
+Permanenzdaten Vorgabeleser::lies(const std::string& pfad, std::size_t hoechstens) {
+    if (!vorgabe) {
+        return datei_.lies(pfad, hoechstens);
+    }
+    Permanenzdaten daten = *vorgabe;
+    if (daten.werte.size() > hoechstens) {
+        daten.werte.resize(hoechstens);
+    }
+    return daten;
 }
 
 Speichertisch::Speichertisch() {

@@ -15,10 +15,11 @@
 
 namespace quentor {
 
-// Reads permanence files from disk, or hands over `vorgabe` for every file while it is set.
+// Reads permanence files from disk, or hands over `vorgabe` for every file while it is set;
+// either way no more values than asked for.
 class Vorgabeleser : public Permanenzleser {
   public:
-    Permanenzdaten lies(const std::string& pfad) override;
+    Permanenzdaten lies(const std::string& pfad, std::size_t hoechstens) override;
 
     std::optional<Permanenzdaten> vorgabe;
 
