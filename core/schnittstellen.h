@@ -43,6 +43,10 @@ class Meldungen {
     virtual bool frage(std::string_view titel, std::string_view text) = 0;
 };
 
+// The modal boxes the core shows, as whoever records them names them: a question and a message
+// (Meldungen), the file-open dialog (Dateidialog).
+enum class Kastenart { frage, warnung, dateidialog };
+
 // Uniform reals r with 0 <= r < 1 in single precision; never 1.0.
 class Zufallsquelle {
   public:

@@ -2,6 +2,7 @@
 // The window's modal boxes and its file dialog `Dialog1`. Each box is a replaceable function so
 // that tests can answer it without blocking; the defaults show Qt's real boxes.
 
+#include "letztewahl.h"
 #include "schnittstellen.h"
 
 #include <QString>
@@ -50,7 +51,7 @@ class Dateiauswahl : public Dateidialog {
   private:
     QWidget& eltern_;
     Kaesten& kaesten_;
-    QString dateiname_;
+    LetzteWahl<QString> dateiname_;
 };
 
 } // namespace quentor
