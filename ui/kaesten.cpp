@@ -83,7 +83,7 @@ QString qtFilter(std::string_view filter) {
 }
 
 std::string Dateiauswahl::oeffnen(std::string_view titel, std::string_view filter) {
-    auto wahl = kaesten_.datei(&eltern_, qtext(titel), qtFilter(filter), dateiname_.name());
+    auto wahl = kaesten_.dateidialog(&eltern_, qtext(titel), qtFilter(filter), dateiname_.name());
     if (wahl && wahl->isEmpty()) {
         wahl.reset(); // an empty path chooses nothing
     }

@@ -30,7 +30,7 @@ struct Kaesten {
     std::function<bool(QWidget*, const QString&, const QString&)> frage = zeigeFrage;
     std::function<void(QWidget*, const QString&, const QString&)> warnung = zeigeWarnung;
     std::function<std::optional<QString>(QWidget*, const QString&, const QString&, const QString&)>
-        datei = zeigeDateidialog;
+        dateidialog = zeigeDateidialog;
 };
 
 // A filter of "description|pattern" pairs ("Dateien (*.txt)|*.txt") in Qt's form, one entry per

@@ -2,7 +2,7 @@
 // it up, and with the C locale in the C library for every number they read.
 
 #include "anwendung.h"
-#include "fenster.h"
+#include "testform.h"
 
 #include <QApplication>
 
