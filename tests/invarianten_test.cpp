@@ -38,13 +38,5 @@ TEST(Invarianten, GeltenNachJederOperationZufaelligerSitzungen) {
     }
 }
 
-TEST(Invarianten, ZufallszahlenImmerNullBisSechsunddreissig) {
-    Mersennezufall quelle(saatAusUhr());
-    for (int i = 0; i < 20'000'000; ++i) {
-        const int n = zufallszahl(quelle.naechste());
-        ASSERT_TRUE(n >= 0 && n <= 36) << n;
-    }
-}
-
 } // namespace
 } // namespace quentor::test
