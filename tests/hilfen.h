@@ -34,7 +34,8 @@ struct Testtisch : Speichertisch {
             wirf((erste + i) % 37);
         }
     }
-    // "Datei" with a file that held these values; the boxes shown for it are not kept.
+    // "Datei" with a file that held these values; what was recorded so far (its boxes too) is
+    // forgotten.
     void ladeWerte(std::vector<double> werte, const std::string& pfad = "werte.txt") {
         vorgebenDatei(Permanenzdaten{Leseergebnis::gelesen, std::move(werte)});
         lade(pfad);
