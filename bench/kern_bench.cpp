@@ -13,38 +13,29 @@
 namespace quentor {
 namespace {
 
-// The in-memory window keeps every repaint and box it saw; the benchmarks forget them as they go,
-// so that memory stays flat.
-void vergiss(Speicherfenster& fenster) {
-    fenster.neuGezeichnet.clear();
-    fenster.ereignisse.clear();
-}
-
 void BM_Wurf(benchmark::State& state) {
     Speichertisch s;
     for (auto _ : state) {
-        if (s.tisch.sitzung().wurfzaehler >= wurfgrenze - 1) {
+        if (s.sitzung().wurfzaehler >= wurfgrenze - 1) {
             s.neu(true); // once every 4999 spins
         }
-        benchmark::DoNotOptimize(s.tisch.wurf());
-        vergiss(s.fenster);
+        benchmark::DoNotOptimize(s.wurf());
+        s.vergiss(); // memory stays flat
     }
 }
 BENCHMARK(BM_Wurf);
 
 void BM_Sitzung5000MitRotationen(benchmark::State& state) {
-    Speichertisch s;
-    Spieltisch& tisch = s.tisch;
     for (auto _ : state) {
-        tisch.start();
-        while (tisch.sitzung().wurfzaehler < wurfgrenze) {
+        Speichertisch s; // a new session each time
+        while (s.sitzung().wurfzaehler < wurfgrenze) {
             for (int i = 0; i < 37; ++i) {
-                tisch.wurf();
+                s.wurf();
             }
-            tisch.ganzerotation();
-            vergiss(s.fenster);
+            s.ganzerotation();
+            s.vergiss();
         }
-        benchmark::DoNotOptimize(tisch.sitzung().freizahl);
+        benchmark::DoNotOptimize(s.sitzung().freizahl);
     }
     state.SetLabel("5000 spins");
 }
@@ -63,11 +54,11 @@ void BM_Laden3599Werte(benchmark::State& state) {
     Speichertisch s;
     for (auto _ : state) {
         s.lade(pfad.string());
-        benchmark::DoNotOptimize(s.tisch.sitzung().dateianzahl());
-        vergiss(s.fenster);
+        benchmark::DoNotOptimize(s.sitzung().dateianzahl());
+        s.vergiss();
     }
     std::filesystem::remove(pfad);
-    if (s.tisch.sitzung().dateianzahl() != permanenzgrenze) {
+    if (s.sitzung().dateianzahl() != permanenzgrenze) {
         state.SkipWithError("file not read whole");
     }
 }

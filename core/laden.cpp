@@ -18,16 +18,13 @@ void Spieltisch::laden() {
         return; // cancelled: random spins, the fields keep what they showed
     }
     anzeige_.setzeText(Feld::Label7, name);
-    uebernimm(leser_.lies(name));
+    uebernimm(leser_.lies(name, permanenzgrenze));
     sitzung_.dateimodus = 1;
 }
 
 void Spieltisch::uebernimm(Permanenzdaten daten) {
     switch (daten.ergebnis) {
     case Leseergebnis::gelesen:
-        if (daten.werte.size() > static_cast<std::size_t>(permanenzgrenze)) {
-            daten.werte.resize(permanenzgrenze);
-        }
         sitzung_.permanenz = std::move(daten.werte);
         anzeige_.setzeText(Feld::Textanzahl, Kurztext(static_cast<int>(sitzung_.permanenz.size())));
         return;

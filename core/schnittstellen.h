@@ -5,6 +5,7 @@
 
 #include "felder.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,10 @@ class Meldungen {
     virtual bool frage(std::string_view titel, std::string_view text) = 0;
 };
 
+// The modal boxes the core shows, as whoever records them names them: a question and a message
+// (Meldungen), the file-open dialog (Dateidialog).
+enum class Kastenart { frage, warnung, dateidialog };
+
 // Uniform reals r with 0 <= r < 1 in single precision; never 1.0.
 class Zufallsquelle {
   public:
@@ -68,11 +73,12 @@ struct Permanenzdaten {
     std::vector<double> werte; // in file order; empty unless `gelesen`
 };
 
-// Reads a permanence file given by its path (UTF-8), at most `permanenzgrenze` values.
+// Reads a permanence file given by its path (UTF-8): at most `hoechstens` values, and no further
+// into the file than they reach.
 class Permanenzleser {
   public:
     virtual ~Permanenzleser() = default;
-    virtual Permanenzdaten lies(const std::string& pfad) = 0;
+    virtual Permanenzdaten lies(const std::string& pfad, std::size_t hoechstens) = 0;
 };
 
 } // namespace quentor

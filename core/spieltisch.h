@@ -54,7 +54,8 @@ class Spieltisch {
     bool beenden();
     // "Datei": asks for a file and loads it. Afterwards the session is in file mode, unless the
     // dialog reported no file (then it is in random mode with no values). A rejected or
-    // unreadable file is answered with a message and leaves file mode with 0 values.
+    // unreadable file is answered with a message and keeps file mode with 0 values, so spins
+    // stay blocked until another file is loaded or the session is reset.
     void laden();
     // A click on either option box: copies both boxes into the session (rotation length, zero
     // cell, clearing flag).

@@ -3,6 +3,7 @@
 // small in-memory permanence files), and the session's invariants are checked after every one.
 
 #include "invarianten.h"
+#include "speicherdatei.h"
 #include "speichertisch.h"
 
 #include <cstdint>
@@ -10,9 +11,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 
@@ -42,24 +40,14 @@ class Bytes {
     std::size_t rest_;
 };
 
-void ladeAusSpeicher(Speichertisch& s, std::string_view inhalt) {
-    static const int fd = ::memfd_create("sitzung.txt", 0);
-    if (fd < 0 || ::ftruncate(fd, 0) != 0 || ::lseek(fd, 0, SEEK_SET) != 0 ||
-        ::write(fd, inhalt.data(), inhalt.size()) != static_cast<ssize_t>(inhalt.size())) {
-        std::abort();
-    }
-    s.lade("/proc/self/fd/" + std::to_string(fd));
-}
-
 // Returns true when the operation spun and recorded at least one number.
 bool fuehreAus(Bytes& b, Speichertisch& s) {
-    Spieltisch& tisch = s.tisch;
-    const int vorher = tisch.sitzung().wurfzaehler;
+    const int vorher = s.sitzung().wurfzaehler;
     switch (b.eins() % 9) {
     case 0:
     case 1:
-        s.zufall.vorgeben({static_cast<float>(b.eins()) / 256.0F});
-        tisch.wurf();
+        s.vorgebenZufall({static_cast<float>(b.eins()) / 256.0F});
+        s.wurf();
         break;
     case 2:
         s.tippe(b.stueck(12));
@@ -71,24 +59,24 @@ bool fuehreAus(Bytes& b, Speichertisch& s) {
         s.neu(b.eins() % 2 == 0);
         break;
     case 5:
-        tisch.ganzerotation();
+        s.ganzerotation();
         break;
     case 6: {
         std::string inhalt = "Spielbank\na\nb\nc\n";
         inhalt += b.stueck(64);
-        ladeAusSpeicher(s, inhalt);
+        s.lade(speicherdatei(inhalt));
         break;
     }
     case 7:
-        ladeAusSpeicher(s, b.stueck(32));
+        s.lade(speicherdatei(b.stueck(32)));
         break;
     default:
         for (int i = b.eins() % 64; i >= 0; --i) {
-            tisch.wurf();
+            s.wurf();
         }
         break;
     }
-    return tisch.sitzung().wurfzaehler > vorher;
+    return s.sitzung().wurfzaehler > vorher;
 }
 
 } // namespace
@@ -98,7 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     Bytes bytes(daten, groesse);
     while (!bytes.leer()) {
         const bool aufgenommen = fuehreAus(bytes, s);
-        const std::string fehler = pruefeInvarianten(s.tisch, s.fenster, s.fenster, aufgenommen);
+        const std::string fehler =
+            pruefeInvarianten(s.spieltisch(), s.oberflaeche(), s.oberflaeche(), aufgenommen);
         if (!fehler.empty()) {
             std::fprintf(stderr, "invariant broken: %s\n", fehler.c_str());
             std::abort();

@@ -1,7 +1,6 @@
 #include "permanenzleser.h"
 
 #include "itemleser.h"
-#include "sitzung.h"
 
 #include <string_view>
 
@@ -12,8 +11,8 @@ namespace {
 constexpr std::string_view kennung = "Spielbank";
 constexpr int kopfitems = 3;
 
-void liesDaten(Itemleser& leser, std::vector<double>& werte) {
-    while (static_cast<int>(werte.size()) < permanenzgrenze && !leser.amEnde()) {
+void liesDaten(Itemleser& leser, std::vector<double>& werte, std::size_t hoechstens) {
+    while (werte.size() < hoechstens && !leser.amEnde()) {
         const Item item = leser.lies();
         const char erstes = item.anfang.empty() ? '\0' : item.anfang.front();
         if (erstes == '-') {
@@ -26,7 +25,7 @@ void liesDaten(Itemleser& leser, std::vector<double>& werte) {
     }
 }
 
-Leseergebnis pruefeUndLies(Bytequelle& quelle, std::vector<double>& werte) {
+Leseergebnis pruefeUndLies(Bytequelle& quelle, std::vector<double>& werte, std::size_t hoechstens) {
     Itemleser leser(quelle);
     leser.ueberspringeBom();
     if (leser.amEnde() || !leser.lies().anfang.starts_with(kennung)) {
@@ -35,25 +34,25 @@ Leseergebnis pruefeUndLies(Bytequelle& quelle, std::vector<double>& werte) {
     for (int i = 0; i < kopfitems && !leser.amEnde(); ++i) {
         leser.lies();
     }
-    liesDaten(leser, werte);
+    liesDaten(leser, werte, hoechstens);
     return quelle.fehler() ? Leseergebnis::lesefehler : Leseergebnis::gelesen;
 }
 
 } // namespace
 
-Leseergebnis liesPermanenz(Bytequelle& quelle, std::vector<double>& werte) {
+Leseergebnis liesPermanenz(Bytequelle& quelle, std::vector<double>& werte, std::size_t hoechstens) {
     werte.clear();
-    const Leseergebnis ergebnis = pruefeUndLies(quelle, werte);
+    const Leseergebnis ergebnis = pruefeUndLies(quelle, werte, hoechstens);
     if (ergebnis != Leseergebnis::gelesen) {
         werte.clear();
     }
     return ergebnis;
 }
 
-Permanenzdaten Dateileser::lies(const std::string& pfad) {
+Permanenzdaten Dateileser::lies(const std::string& pfad, std::size_t hoechstens) {
     Permanenzdaten daten;
     if (const auto datei = Dateiquelle::oeffne(pfad)) {
-        daten.ergebnis = liesPermanenz(*datei, daten.werte);
+        daten.ergebnis = liesPermanenz(*datei, daten.werte, hoechstens);
     }
     return daten;
 }

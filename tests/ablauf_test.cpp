@@ -11,7 +11,7 @@ namespace quentor::test {
 namespace {
 
 TEST(Ablauf, StartHatDieWerteBeiErzeugung) {
-    Tisch t;
+    Testtisch t;
     const Sitzung& s = t.s();
     EXPECT_EQ(s.wurfzaehler, 0);
     EXPECT_EQ(s.rotpos, 0);
@@ -26,27 +26,27 @@ TEST(Ablauf, StartHatDieWerteBeiErzeugung) {
                          Feld::Label8, Feld::Label23}) {
         EXPECT_EQ(t.feld(f), "");
     }
-    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "0");
+    EXPECT_EQ(t.tabelle().zelle(0, 1).text, "0");
 }
 
 TEST(Ablauf, HakenOhneZeroMittenInDerRotation) {
-    Tisch t;
+    Testtisch t;
     t.wirfFolge(10, 1);
     t.wirf(0);
     t.klickeHaken(0);
     EXPECT_EQ(t.s().rotlaenge, 36);
     EXPECT_EQ(t.s().rotpos, 11);
-    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "");
+    EXPECT_EQ(t.tabelle().zelle(0, 1).text, "");
     EXPECT_EQ(t.farbe(0), farbefrei);
     EXPECT_EQ(t.feld(Feld::Label23), "26") << "counts change only with the next spin";
     t.klickeHaken(0);
     EXPECT_EQ(t.s().rotlaenge, 37);
-    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "0");
+    EXPECT_EQ(t.tabelle().zelle(0, 1).text, "0");
     EXPECT_EQ(t.farbe(0), farbefrei);
 }
 
 TEST(Ablauf, HakenOhneZeroBeiPositionSechsunddreissigStartetNeueRotation) {
-    Tisch t;
+    Testtisch t;
     t.wirfFolge(36, 1);
     t.klickeHaken(0);
     t.wirf(3);
@@ -55,7 +55,7 @@ TEST(Ablauf, HakenOhneZeroBeiPositionSechsunddreissigStartetNeueRotation) {
 
 TEST(Ablauf, HakenNachDemSiebenunddreissigstenWurf) {
     // Slot 36 is taken as the previous one; spin 37's number keeps "current".
-    Tisch t;
+    Testtisch t;
     t.wirfFolge(36, 1); // 1..36
     t.wirf(20);         // spin 37
     t.klickeHaken(0);
@@ -70,20 +70,20 @@ TEST(Ablauf, HakenNachDemSiebenunddreissigstenWurf) {
 }
 
 TEST(Ablauf, BeideHakenWerdenBeiJedemKlickAngewandt) {
-    Tisch t;
+    Testtisch t;
     t.klickeHaken(0);
     t.wirf(0);
     t.klickeHaken(1);
     EXPECT_EQ(t.s().rotlaenge, 36);
     EXPECT_EQ(t.s().loeschflag, 1);
     EXPECT_EQ(t.farbe(0), farbefrei);
-    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "");
+    EXPECT_EQ(t.tabelle().zelle(0, 1).text, "");
     t.klickeHaken(1);
     EXPECT_EQ(t.s().loeschflag, 0);
 }
 
 TEST(Ablauf, LoeschenNachRotation) {
-    Tisch t;
+    Testtisch t;
     t.klickeHaken(1);
     t.wirfFolge(37, 3);
     t.wirf(3); // spin 38: the table is cleared, then only 3 is coloured
@@ -99,11 +99,11 @@ TEST(Ablauf, LoeschenNachRotation) {
 }
 
 TEST(Ablauf, NeustartBehaeltPermanenzPfadUndHaken) {
-    Tisch t;
+    Testtisch t;
     t.klickeHaken(0);
     t.ladeWerte({4, 5, 6}, "/tmp/perm.txt");
-    t.tisch.wurf();
-    t.tisch.wurf();
+    t.wurf();
+    t.wurf();
     t.neu(true);
     const Sitzung& s = t.s();
     EXPECT_EQ(s.wurfzaehler, 0);
@@ -117,7 +117,7 @@ TEST(Ablauf, NeustartBehaeltPermanenzPfadUndHaken) {
                          Feld::Label23}) {
         EXPECT_EQ(t.feld(f), "");
     }
-    EXPECT_EQ(t.tisch.tabelle().zelle(0, 1).text, "");
+    EXPECT_EQ(t.tabelle().zelle(0, 1).text, "");
     for (int n = 0; n <= 36; ++n) {
         EXPECT_EQ(t.farbe(n), farbefrei) << n;
     }
@@ -132,129 +132,134 @@ TEST(Ablauf, GanzeRotation) {
         int erwarteteWuerfe;
     };
     for (const Fall f : {Fall{"mit Zero", false, 37}, Fall{"ohne Zero", true, 36}}) {
-        Tisch t;
+        Testtisch t;
         if (f.ohneZero) {
             t.klickeHaken(0);
         }
-        t.tisch.ganzerotation();
+        t.ganzerotation();
         EXPECT_EQ(t.s().wurfzaehler, f.erwarteteWuerfe) << f.name;
-        t.tisch.ganzerotation();
+        t.ganzerotation();
         EXPECT_EQ(t.s().wurfzaehler, 2 * f.erwarteteWuerfe) << f.name;
         EXPECT_EQ(t.s().rotnummer, 2) << f.name;
     }
 }
 
 TEST(Ablauf, GanzeRotationMitUngueltigemZahlfeld) {
-    Tisch t;
+    Testtisch t;
     t.tippe("50");
-    t.tisch.ganzerotation();
+    t.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 36) << "the first run only empties the box";
 }
 
 TEST(Ablauf, GanzeRotationMitDreissigRestwerten) {
-    Tisch t;
+    Testtisch t;
     t.ladeWerte(std::vector<double>(30, 12.0));
-    t.tisch.ganzerotation();
+    t.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 30);
-    t.tisch.ganzerotation();
+    t.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 30);
 }
 
 TEST(Ablauf, GanzeRotationEndetAmAbgewiesenenWert) {
-    Tisch t;
+    Testtisch t;
     t.ladeWerte({1, 2, 3, 77, 5, 6});
-    t.tisch.ganzerotation();
+    t.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 3);
-    EXPECT_EQ(t.fenster.ereignisse.size(), 1U) << "one message, not one per remaining run";
+    EXPECT_EQ(t.kaesten().size(), 1U) << "one message, not one per remaining run";
 }
 
 TEST(Ablauf, RotationslaengeWirdEinmalGelesen) {
     // Ticking "zero left out" between two spins of a run cannot happen in the window, but a clear
     // at the boundary re-reads the boxes: the run keeps the length it started with.
-    Tisch t;
+    Testtisch t;
     t.klickeHaken(1);
     t.wirfFolge(30);
-    t.fenster.setzeHaken(0, 1); // box ticked, its click not yet applied
-    t.tisch.ganzerotation();
+    t.hakeOhneKlick(0); // box ticked, its click not yet applied
+    t.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 67);
     EXPECT_EQ(t.s().rotlaenge, 36);
 }
 
-// "Neu" and "Ende" ask through the core; only Yes acts, and the answer is used once.
+// "Neu" and "Ende" ask through the core; only Yes acts.
 TEST(Ablauf, FragenVorNeuUndEnde) {
-    Tisch t;
+    Testtisch t;
     t.wirf({5, 12});
-    t.fenster.antworte(false);
-    t.tisch.neuanfang();
+    t.neu(false);
     EXPECT_EQ(t.s().wurfzaehler, 2) << "No keeps the session";
-    EXPECT_FALSE(t.tisch.beenden()) << "no answer given: No";
-    t.fenster.antworte(true);
-    EXPECT_TRUE(t.tisch.beenden());
+    EXPECT_FALSE(t.ende(false));
+    EXPECT_TRUE(t.ende(true));
     EXPECT_EQ(t.s().wurfzaehler, 2) << "ending changes nothing itself";
-    t.tisch.neuanfang();
-    EXPECT_EQ(t.s().wurfzaehler, 2) << "the Yes was used by the end question";
     t.neu(true);
     EXPECT_EQ(t.s().wurfzaehler, 0);
 
-    ASSERT_EQ(t.fenster.ereignisse.size(), 5U);
-    for (const std::size_t i : {0U, 3U, 4U}) {
-        EXPECT_EQ(t.fenster.ereignisse[i].titel, " Neuanfang");
-        EXPECT_EQ(t.fenster.ereignisse[i].text, "Bitte bestätigen... ");
+    ASSERT_EQ(t.kaesten().size(), 4U);
+    for (const std::size_t i : {0U, 3U}) {
+        EXPECT_EQ(t.kaesten()[i].titel, " Neuanfang");
+        EXPECT_EQ(t.kaesten()[i].text, "Bitte bestätigen... ");
     }
     for (const std::size_t i : {1U, 2U}) {
-        EXPECT_EQ(t.fenster.ereignisse[i].titel, " Beenden");
-        EXPECT_EQ(t.fenster.ereignisse[i].text, "Bitte bestätigen...   ");
+        EXPECT_EQ(t.kaesten()[i].titel, " Beenden");
+        EXPECT_EQ(t.kaesten()[i].text, "Bitte bestätigen...   ");
     }
+}
+
+// The in-memory window uses an answer for the next question only; without one it answers No.
+TEST(Ablauf, AntwortGiltEinmal) {
+    Speicheroberflaeche oberflaeche;
+    EXPECT_FALSE(oberflaeche.frage("t", "f")) << "no answer given: No";
+    oberflaeche.antworte(true);
+    EXPECT_TRUE(oberflaeche.frage("t", "f"));
+    EXPECT_FALSE(oberflaeche.frage("t", "f")) << "the Yes was used by the question before";
 }
 
 // The display learns of every change of the table, once, and of nothing else: a spin that records
 // a number, the start, a reset, an option click; not a refused spin, an answer No or a load.
 TEST(Ablauf, TabelleGeaendertEinmalJeAenderung) {
-    const auto meldungen = [](const Tisch& t) {
-        return std::count(t.fenster.neuGezeichnet.begin(), t.fenster.neuGezeichnet.end(),
-                          std::string_view("tabelle"));
+    const auto aenderungen = [](const Testtisch& t) {
+        return std::count(t.oberflaeche().neuGezeichnet().begin(),
+                          t.oberflaeche().neuGezeichnet().end(), std::string_view("tabelle"));
     };
     struct Fall {
         const char* name;
-        void (*aktion)(Tisch&);
+        void (*aktion)(Testtisch&);
         std::ptrdiff_t anzahl;
     };
     const Fall faelle[] = {
-        {"Wurf", [](Tisch& t) { t.wirf(5); }, 1},
+        {"Wurf", [](Testtisch& t) { t.wirf(5); }, 1},
         {"WurfMitLoeschen",
-         [](Tisch& t) {
+         [](Testtisch& t) {
              t.klickeHaken(1);
              t.wirfFolge(38);
          },
          1 + 38},
-        {"Rotation", [](Tisch& t) { t.tisch.ganzerotation(); }, 37},
+        {"Rotation", [](Testtisch& t) { t.ganzerotation(); }, 37},
         {"EingabeAbgelehnt",
-         [](Tisch& t) {
+         [](Testtisch& t) {
              t.tippe("40");
-             t.tisch.wurf();
+             t.wurf();
          },
          0},
-        {"NeuJa", [](Tisch& t) { t.neu(true); }, 1},
-        {"NeuNein", [](Tisch& t) { t.neu(false); }, 0},
-        {"Haken", [](Tisch& t) { t.klickeHaken(0); }, 1},
+        {"NeuJa", [](Testtisch& t) { t.neu(true); }, 1},
+        {"NeuNein", [](Testtisch& t) { t.neu(false); }, 0},
+        {"Haken", [](Testtisch& t) { t.klickeHaken(0); }, 1},
         {"Laden",
-         [](Tisch& t) {
+         [](Testtisch& t) {
              t.ladeWerte({1.0, 2.0});
          },
          0},
         {"DateiErschoepft",
-         [](Tisch& t) {
+         [](Testtisch& t) {
              t.ladeWerte({});
-             t.tisch.wurf();
+             t.wurf();
          },
          0},
     };
-    EXPECT_EQ(meldungen(Tisch{}), 1) << "Start";
+    EXPECT_EQ(aenderungen(Testtisch{}), 1) << "Start";
     for (const Fall& fall : faelle) {
-        Tisch t;
-        t.fenster.neuGezeichnet.clear();
+        Testtisch t;
+        t.vergiss();
         fall.aktion(t);
-        EXPECT_EQ(meldungen(t), fall.anzahl) << fall.name;
+        EXPECT_EQ(aenderungen(t), fall.anzahl) << fall.name;
     }
 }
 

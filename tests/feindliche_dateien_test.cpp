@@ -27,10 +27,10 @@ class FeindlicheDatei : public ::testing::Test {
 
     std::ofstream datei() { return std::ofstream(pfad_, std::ios::binary | std::ios::trunc); }
     void lade() { t.lade(pfad_.string()); }
-    std::vector<std::string> meldungen() const {
+    std::vector<std::string> warnungen() const {
         std::vector<std::string> texte;
-        for (const auto& e : t.fenster.ereignisse) {
-            if (e.art == Ereignis::Art::meldung) {
+        for (const auto& e : t.kaesten()) {
+            if (e.art == Kastenart::warnung) {
                 texte.push_back(e.text);
             }
         }
@@ -43,7 +43,7 @@ class FeindlicheDatei : public ::testing::Test {
         EXPECT_EQ(t.feld(Feld::zahl), "11");
     }
 
-    Tisch t;
+    Testtisch t;
     fs::path pfad_;
 };
 
@@ -58,7 +58,7 @@ TEST_F(FeindlicheDatei, BinaerMuellWirdAbgelehnt) {
     muell[0] = '\x01';
     datei() << muell;
     lade();
-    EXPECT_EQ(meldungen(), std::vector<std::string>{formatfehler});
+    EXPECT_EQ(warnungen(), std::vector<std::string>{formatfehler});
     bleibtBenutzbar();
 }
 
@@ -67,7 +67,7 @@ TEST_F(FeindlicheDatei, NulBytesUndLatin1InWerten) {
                               "9\n\0\n12\xB0\n";
     datei() << std::string(inhalt, sizeof inhalt - 1);
     lade();
-    EXPECT_TRUE(meldungen().empty());
+    EXPECT_TRUE(warnungen().empty());
     EXPECT_EQ(t.s().permanenz, (std::vector<double>{4, 0, 12}));
     bleibtBenutzbar();
 }
@@ -81,7 +81,7 @@ TEST_F(FeindlicheDatei, Utf16WirdAbgelehnt) {
     }
     datei() << utf16;
     lade();
-    EXPECT_EQ(meldungen(), std::vector<std::string>{formatfehler});
+    EXPECT_EQ(warnungen(), std::vector<std::string>{formatfehler});
 }
 
 TEST_F(FeindlicheDatei, ZehntausendWerte) {
@@ -93,7 +93,7 @@ TEST_F(FeindlicheDatei, ZehntausendWerte) {
     f.close();
     lade();
     EXPECT_EQ(t.s().dateianzahl(), 3599);
-    t.tisch.ganzerotation();
+    t.ganzerotation();
     EXPECT_EQ(t.s().wurfzaehler, 37);
     EXPECT_EQ(t.s().aktzahl, (36 * 7) % 37);
 }
@@ -130,8 +130,8 @@ TEST_F(FeindlicheDatei, ZweihundertMegabyteInEinerZeileMitBegrenztemSpeicher) {
     EXPECT_EQ(t.s().permanenz[1], 5);
     EXPECT_LT(spitzenspeicherKiB(), 64 * 1024) << "peak memory in KiB";
 
-    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::permanenzUngueltig);
-    EXPECT_EQ(meldungen(),
+    EXPECT_EQ(t.wurf(), WurfErgebnis::permanenzUngueltig);
+    EXPECT_EQ(warnungen(),
               std::vector<std::string>{"Die Permanenz enthält an Position 1 keine gültige Zahl! "});
     bleibtBenutzbar();
 }

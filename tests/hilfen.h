@@ -6,7 +6,9 @@
 #include "speichertisch.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quentor::test {
@@ -16,10 +18,10 @@ inline float zieht(int n) {
     return (static_cast<float>(n) + 0.5F) / 37.0F;
 }
 
-struct Tisch : Speichertisch {
+struct Testtisch : Speichertisch {
     WurfErgebnis wirf(int n) {
-        zufall.vorgeben({zieht(n)});
-        return tisch.wurf();
+        vorgebenZufall({zieht(n)});
+        return wurf();
     }
     void wirf(std::initializer_list<int> zahlen) {
         for (const int n : zahlen) {
@@ -32,16 +34,23 @@ struct Tisch : Speichertisch {
             wirf((erste + i) % 37);
         }
     }
-    // "Datei" with a file that held these values; the boxes shown for it are not kept.
+    // "Datei" with a file that held these values; what was recorded so far (its boxes too) is
+    // forgotten.
     void ladeWerte(std::vector<double> werte, const std::string& pfad = "werte.txt") {
-        leser.vorgabe = Permanenzdaten{Leseergebnis::gelesen, std::move(werte)};
+        vorgebenDatei(Permanenzdaten{Leseergebnis::gelesen, std::move(werte)});
         lade(pfad);
-        leser.vorgabe.reset();
-        fenster.ereignisse.clear();
+        vorgebenDatei(std::nullopt);
+        vergiss();
     }
-    Farbe farbe(int n) const { return tisch.tabelle().farbevon(n); }
-    std::string feld(Feld f) const { return fenster.text(f); }
-    const Sitzung& s() const { return tisch.sitzung(); }
+    Farbe farbe(int n) const { return tabelle().farbevon(n); }
+    std::string feld(Feld f) const { return oberflaeche().text(f); }
+    const Sitzung& s() const { return sitzung(); }
+    const std::vector<Kasten>& kaesten() const { return oberflaeche().kaesten(); }
+
+    // What no user action does: a field already showing `text`, a box ticked without its click
+    // applied.
+    void zeigeSchon(Feld f, std::string_view text) { einrichten().setzeText(f, text); }
+    void hakeOhneKlick(int index) { einrichten().setzeHaken(index, 1); }
 };
 
 } // namespace quentor::test

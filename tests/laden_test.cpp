@@ -37,10 +37,10 @@ class Laden : public ::testing::Test {
     }
     void lade(const fs::path& pfad) { t.lade(pfad.string()); }
     void abbrechen() { t.ladeAbgebrochen(); }
-    std::vector<std::string> meldungstexte() const {
+    std::vector<std::string> warnungstexte() const {
         std::vector<std::string> texte;
-        for (const auto& e : t.fenster.ereignisse) {
-            if (e.art == Ereignis::Art::meldung) {
+        for (const auto& e : t.kaesten()) {
+            if (e.art == Kastenart::warnung) {
                 EXPECT_EQ(e.titel, " Fehler! ");
                 texte.push_back(e.text);
             }
@@ -48,16 +48,16 @@ class Laden : public ::testing::Test {
         return texte;
     }
     void erwarteAbgelehnt(const fs::path& pfad, const std::string& text) {
-        EXPECT_EQ(meldungstexte(), std::vector<std::string>{text}) << pfad;
+        EXPECT_EQ(warnungstexte(), std::vector<std::string>{text}) << pfad;
         EXPECT_EQ(t.s().dateimodus, 1) << pfad;
         EXPECT_EQ(t.s().dateianzahl(), 0) << pfad;
         EXPECT_TRUE(t.s().permanenz.empty()) << pfad;
         EXPECT_EQ(t.feld(Feld::Textanzahl), "") << pfad;
         EXPECT_EQ(t.feld(Feld::Label7), pfad.string());
-        EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::dateiErschoepft) << "spins stay blocked";
+        EXPECT_EQ(t.wurf(), WurfErgebnis::dateiErschoepft) << "spins stay blocked";
     }
 
-    Tisch t;
+    Testtisch t;
     fs::path ordner_;
 };
 
@@ -67,7 +67,7 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
         if (eintrag.path().extension() != ".txt") {
             continue;
         }
-        Tisch frisch;
+        Testtisch frisch;
         frisch.lade(eintrag.path().string());
 
         std::ifstream erwartetDatei(fs::path(eintrag.path()).replace_extension(".erwartet"));
@@ -75,9 +75,8 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
         const std::string name = eintrag.path().filename().string();
         EXPECT_EQ(frisch.s().dateimodus, 1) << name;
         if (erwartet.starts_with("ungueltig")) {
-            ASSERT_EQ(frisch.fenster.ereignisse.size(), 2U) << name;
-            EXPECT_EQ(frisch.fenster.ereignisse[1].text,
-                      "Diese Datei hat ein ungültiges Datenformat! ");
+            ASSERT_EQ(frisch.kaesten().size(), 2U) << name;
+            EXPECT_EQ(frisch.kaesten()[1].text, "Diese Datei hat ein ungültiges Datenformat! ");
             EXPECT_EQ(frisch.s().dateianzahl(), 0) << name;
         } else {
             std::istringstream werte(erwartet);
@@ -88,7 +87,7 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
             EXPECT_EQ(frisch.s().permanenz, soll) << name;
             EXPECT_EQ(frisch.s().dateianzahl(), static_cast<int>(soll.size())) << name;
             EXPECT_EQ(frisch.feld(Feld::Textanzahl), std::to_string(soll.size())) << name;
-            EXPECT_EQ(frisch.fenster.ereignisse.size(), 1U) << name << ": only the dialog";
+            EXPECT_EQ(frisch.kaesten().size(), 1U) << name << ": only the dialog";
         }
         ++geprueft;
     }
@@ -97,10 +96,10 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
 
 TEST_F(Laden, DialogMitTitelUndFilter) {
     lade(schreibe("p.txt", "Spielbank\na\nb\nc\n1\n"));
-    ASSERT_FALSE(t.fenster.ereignisse.empty());
-    EXPECT_EQ(t.fenster.ereignisse[0].art, Ereignis::Art::dialog);
-    EXPECT_EQ(t.fenster.ereignisse[0].titel, "Datei Öffnen");
-    EXPECT_EQ(t.fenster.ereignisse[0].text, "Dateien (*.txt)|*.txt");
+    ASSERT_FALSE(t.kaesten().empty());
+    EXPECT_EQ(t.kaesten()[0].art, Kastenart::dateidialog);
+    EXPECT_EQ(t.kaesten()[0].titel, "Datei Öffnen");
+    EXPECT_EQ(t.kaesten()[0].text, "Dateien (*.txt)|*.txt");
 }
 
 TEST_F(Laden, HoechstensDreitausendfuenfhundertneunundneunzigWerte) {
@@ -116,34 +115,34 @@ TEST_F(Laden, HoechstensDreitausendfuenfhundertneunundneunzigWerte) {
 
 TEST_F(Laden, ReplayBisZurErschoepfung) {
     lade(schreibe("p.txt", "Spielbank\na\nb\nc\n5\n17\n8\n"));
-    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::aufgenommen);
-    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::aufgenommen);
-    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::aufgenommen);
+    EXPECT_EQ(t.wurf(), WurfErgebnis::aufgenommen);
+    EXPECT_EQ(t.wurf(), WurfErgebnis::aufgenommen);
+    EXPECT_EQ(t.wurf(), WurfErgebnis::aufgenommen);
     EXPECT_EQ(t.s().aktzahl, 8);
-    EXPECT_EQ(t.tisch.wurf(), WurfErgebnis::dateiErschoepft);
+    EXPECT_EQ(t.wurf(), WurfErgebnis::dateiErschoepft);
     EXPECT_EQ(t.s().wurfzaehler, 3);
 }
 
 TEST_F(Laden, LadenNimmtDenWertAnDerPositionDesWurfzaehlers) {
     t.wirf({1, 2});
     lade(schreibe("p.txt", "Spielbank\na\nb\nc\n5\n17\n8\n"));
-    t.tisch.wurf();
+    t.wurf();
     EXPECT_EQ(t.s().aktzahl, 8);
 }
 
 TEST_F(Laden, AbbruchNachEinemLadenLaedtDieselbeDateiErneut) {
     const fs::path pfad = schreibe("p.txt", "Spielbank\na\nb\nc\n5\n17\n8\n");
     lade(pfad);
-    t.tisch.wurf();
+    t.wurf();
     abbrechen();
     EXPECT_EQ(t.s().dateimodus, 1);
     EXPECT_EQ(t.s().dateianzahl(), 3);
-    t.tisch.wurf();
+    t.wurf();
     EXPECT_EQ(t.s().aktzahl, 17) << "the replay goes on where it was";
 }
 
 TEST_F(Laden, AbbruchOhneFruehereDatei) {
-    t.fenster.setzeText(Feld::Textanzahl, "alt");
+    t.zeigeSchon(Feld::Textanzahl, "alt");
     abbrechen();
     EXPECT_EQ(t.s().dateimodus, 0);
     EXPECT_EQ(t.feld(Feld::Label7), "");
@@ -153,18 +152,18 @@ TEST_F(Laden, AbbruchOhneFruehereDatei) {
 
 TEST_F(Laden, DateiEndetInDenErstenVierItems) {
     for (const char* inhalt : {"Spielbank", "Spielbank\n", "Spielbank,a,b", "Spielbank\na\nb\nc"}) {
-        Tisch frisch;
+        Testtisch frisch;
         frisch.lade(schreibe("kurz.txt", inhalt).string());
         EXPECT_EQ(frisch.s().dateimodus, 1) << inhalt;
         EXPECT_EQ(frisch.s().dateianzahl(), 0) << inhalt;
         EXPECT_EQ(frisch.feld(Feld::Textanzahl), "0") << inhalt;
-        EXPECT_EQ(frisch.fenster.ereignisse.size(), 1U) << inhalt;
+        EXPECT_EQ(frisch.kaesten().size(), 1U) << inhalt;
     }
 }
 
 TEST_F(Laden, FormatfehlerNachErfolgreichemLaden) {
     lade(schreibe("gut.txt", "Spielbank\na\nb\nc\n5\n"));
-    t.fenster.ereignisse.clear();
+    t.vergiss();
     const fs::path schlecht = schreibe("schlecht.txt", "Spielhalle\na\nb\nc\n5\n");
     lade(schlecht);
     erwarteAbgelehnt(schlecht, "Diese Datei hat ein ungültiges Datenformat! ");
@@ -177,8 +176,8 @@ TEST_F(Laden, NichtLesbareDateien) {
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     for (const fs::path& pfad :
          {fehlt, ordner_, fifo, fs::path("/dev/zero"), fs::path("/dev/null")}) {
-        t.fenster.ereignisse.clear();
-        t.fenster.setzeText(Feld::Textanzahl, "3");
+        t.vergiss();
+        t.zeigeSchon(Feld::Textanzahl, "3");
         lade(pfad);
         erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
     }
@@ -204,7 +203,7 @@ TEST_F(Laden, OhneLeserecht) {
         }
         lade(pfad);
         const bool richtig =
-            meldungstexte() == std::vector<std::string>{"Die Datei kann nicht gelesen werden! "} &&
+            warnungstexte() == std::vector<std::string>{"Die Datei kann nicht gelesen werden! "} &&
             t.s().dateimodus == 1 && t.s().dateianzahl() == 0 &&
             t.feld(Feld::Label7) == pfad.string();
         ::_exit(richtig ? 0 : 1);
@@ -224,8 +223,8 @@ TEST_F(Laden, NichtLesbareDateien) {
     const fs::path rohrpfad = R"(\\.\pipe\quentor_laden_)" + std::to_string(prozessnummer());
     for (const fs::path& pfad : {ordner_ / "fehlt.txt", ordner_, rohrpfad, fs::path("NUL"),
                                  fs::path("CON"), fs::path("COM1"), ordner_ / "NUL.txt"}) {
-        t.fenster.ereignisse.clear();
-        t.fenster.setzeText(Feld::Textanzahl, "3");
+        t.vergiss();
+        t.zeigeSchon(Feld::Textanzahl, "3");
         lade(pfad);
         erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
     }
@@ -241,7 +240,7 @@ TEST_F(Laden, GesperrteDatei) {
     lade(pfad);
     erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
     CloseHandle(sperre);
-    t.fenster.ereignisse.clear();
+    t.vergiss();
     lade(pfad);
     EXPECT_EQ(t.s().dateianzahl(), 1) << "readable once the other program let go";
 }
@@ -250,26 +249,26 @@ TEST_F(Laden, GesperrteDatei) {
 // The file is gone by the time it is read: removed while the dialog is shown.
 TEST_F(Laden, DateiVerschwindetZwischenDialogUndLesen) {
     const fs::path pfad = schreibe("weg.txt", "Spielbank\na\nb\nc\n5\n");
-    t.fenster.beobachter = [&pfad](const Ereignis& e) {
-        if (e.art == Ereignis::Art::dialog) {
+    t.beobachte([&pfad](const Kasten& e) {
+        if (e.art == Kastenart::dateidialog) {
             fs::remove(pfad);
         }
-    };
+    });
     t.lade(pfad.string());
     erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
 }
 
 // What the reader hands over is taken only when it read the file, and never beyond 3599 values.
 TEST_F(Laden, DerKernNimmtNurGelesenesUndHoechstens3599Werte) {
-    t.leser.vorgabe = Permanenzdaten{Leseergebnis::gelesen, std::vector<double>(4000, 7.0)};
+    t.vorgebenDatei(Permanenzdaten{Leseergebnis::gelesen, std::vector<double>(4000, 7.0)});
     t.lade("viel.txt");
     EXPECT_EQ(t.s().dateianzahl(), 3599);
     EXPECT_EQ(t.s().permanenz.size(), 3599U);
     EXPECT_EQ(t.feld(Feld::Textanzahl), "3599");
 
     for (const Leseergebnis abgelehnt : {Leseergebnis::formatUngueltig, Leseergebnis::lesefehler}) {
-        t.fenster.ereignisse.clear();
-        t.leser.vorgabe = Permanenzdaten{abgelehnt, {1.0, 2.0}};
+        t.vergiss();
+        t.vorgebenDatei(Permanenzdaten{abgelehnt, {1.0, 2.0}});
         t.lade("schlecht.txt");
         erwarteAbgelehnt("schlecht.txt", abgelehnt == Leseergebnis::lesefehler
                                              ? "Die Datei kann nicht gelesen werden! "
@@ -281,7 +280,7 @@ TEST_F(Laden, PfadMitNulZeichenWirdNichtGekuerzt) {
     schreibe("a", "Spielbank\na\nb\nc\n5\n");
     const std::string pfad = (ordner_ / "a").string() + std::string(1, '\0') + "b";
     t.lade(pfad);
-    EXPECT_EQ(meldungstexte(), std::vector<std::string>{"Die Datei kann nicht gelesen werden! "});
+    EXPECT_EQ(warnungstexte(), std::vector<std::string>{"Die Datei kann nicht gelesen werden! "});
     EXPECT_EQ(t.s().dateianzahl(), 0);
 }
 

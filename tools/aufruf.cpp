@@ -24,7 +24,7 @@ void hilfe(std::ostream& aus) {
            "Fenster: ein Befehl je Zeile, aus DATEI oder, ohne DATEI oder mit -, von der\n"
            "Standardeingabe. Leere Zeilen werden übergangen.\n\n"
         << "Befehle:\n"
-        << Skript::uebersicht() << "\n"
+        << skriptbefehle() << "\n"
         << "Ausgabe: eine JSON-Zeile für jedes \"zeige\" und für jeden Dialog, jede Frage und\n"
            "jede Meldung in dem Moment, in dem sie erscheinen.\n\n"
         << "Optionen:\n"

@@ -1,12 +1,51 @@
 #include "skript.h"
 
+#include "speichertisch.h"
+
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <string_view>
+#include <vector>
 
 namespace quentor {
+
+namespace {
+
+class Skript {
+  public:
+    enum class Ausgang { weiter, beendet, fehler };
+    struct Argumente; // of one command, as read from its line
+
+    // Writes to `aus`, which must outlive the Skript.
+    explicit Skript(std::ostream& aus);
+    // Runs one line; on `fehler`, `grund` says what is wrong with it.
+    Ausgang zeile(std::string_view zeile, std::string& grund);
+    nlohmann::ordered_json zustand() const;
+    static std::string uebersicht();
+
+  private:
+    struct Befehl;
+    static const std::vector<Befehl>& befehle();
+
+    Ausgang wurf(const Argumente&);
+    Ausgang rotat(const Argumente&);
+    Ausgang neu(const Argumente& a);
+    Ausgang ende(const Argumente& a);
+    Ausgang zahl(const Argumente& a);
+    Ausgang haken(const Argumente& a);
+    Ausgang datei(const Argumente& a);
+    Ausgang zufall(const Argumente& a);
+    Ausgang zeige(const Argumente&);
+    void schreibe(const nlohmann::ordered_json& objekt);
+
+    std::ostream& aus_;
+    Speichertisch speicher_;
+};
 
 // How a command's arguments are read.
 enum class Argumentart {
@@ -55,8 +94,6 @@ const std::vector<Skript::Befehl>& Skript::befehle() {
     };
     return tabelle;
 }
-
-namespace {
 
 std::vector<std::string_view> woerter(std::string_view text) {
     std::vector<std::string_view> liste;
@@ -150,22 +187,21 @@ std::optional<std::string> liesWoerter(Argumentart art, std::string_view wort,
     return std::nullopt;
 }
 
-nlohmann::ordered_json ereignisAlsJson(const Ereignis& e) {
-    switch (e.art) {
-    case Ereignis::Art::dialog:
-        return {{"dialog", {{"titel", e.titel}, {"filter", e.text}}}};
-    case Ereignis::Art::frage:
-        return {{"frage", {{"titel", e.titel}, {"text", e.text}}}};
-    case Ereignis::Art::meldung:
+// The output names a file dialog "dialog" and a message "meldung".
+nlohmann::ordered_json kastenAlsJson(const Kasten& k) {
+    switch (k.art) {
+    case Kastenart::dateidialog:
+        return {{"dialog", {{"titel", k.titel}, {"filter", k.text}}}};
+    case Kastenart::frage:
+        return {{"frage", {{"titel", k.titel}, {"text", k.text}}}};
+    case Kastenart::warnung:
         break;
     }
-    return {{"meldung", {{"titel", e.titel}, {"text", e.text}}}};
+    return {{"meldung", {{"titel", k.titel}, {"text", k.text}}}};
 }
 
-} // namespace
-
 Skript::Skript(std::ostream& aus) : aus_(aus) {
-    speicher_.fenster.beobachter = [this](const Ereignis& e) { schreibe(ereignisAlsJson(e)); };
+    speicher_.beobachte([this](const Kasten& k) { schreibe(kastenAlsJson(k)); });
 }
 
 void Skript::schreibe(const nlohmann::ordered_json& objekt) {
@@ -175,8 +211,7 @@ void Skript::schreibe(const nlohmann::ordered_json& objekt) {
 
 Skript::Ausgang Skript::zeile(std::string_view zeile, std::string& grund) {
     // Everything shown has been printed already; a long script keeps no history.
-    speicher_.fenster.ereignisse.clear();
-    speicher_.fenster.neuGezeichnet.clear();
+    speicher_.vergiss();
     if (!zeile.empty() && zeile.back() == '\r') {
         zeile.remove_suffix(1);
     }
@@ -203,12 +238,12 @@ Skript::Ausgang Skript::zeile(std::string_view zeile, std::string& grund) {
 }
 
 Skript::Ausgang Skript::wurf(const Argumente& /*keine*/) {
-    speicher_.tisch.wurf();
+    speicher_.wurf();
     return Ausgang::weiter;
 }
 
 Skript::Ausgang Skript::rotat(const Argumente& /*keine*/) {
-    speicher_.tisch.ganzerotation();
+    speicher_.ganzerotation();
     return Ausgang::weiter;
 }
 
@@ -241,7 +276,7 @@ Skript::Ausgang Skript::datei(const Argumente& a) {
 }
 
 Skript::Ausgang Skript::zufall(const Argumente& a) {
-    speicher_.zufall.vorgeben(a.werte);
+    speicher_.vorgebenZufall(a.werte);
     return Ausgang::weiter;
 }
 
@@ -251,8 +286,8 @@ Skript::Ausgang Skript::zeige(const Argumente& /*keine*/) {
 }
 
 nlohmann::ordered_json Skript::zustand() const {
-    const Sitzung& s = speicher_.tisch.sitzung();
-    const Tabelle& t = speicher_.tisch.tabelle();
+    const Sitzung& s = speicher_.sitzung();
+    const Tabelle& t = speicher_.tabelle();
     auto farben = nlohmann::ordered_json::array();
     auto texte = nlohmann::ordered_json::array();
     for (int z = 0; z < zeilenanzahl; ++z) {
@@ -267,7 +302,7 @@ nlohmann::ordered_json Skript::zustand() const {
     }
     nlohmann::ordered_json j;
     for (const auto& [feld, name] : anzeigefelder) {
-        j[std::string(name)] = speicher_.fenster.text(feld);
+        j[std::string(name)] = speicher_.oberflaeche().text(feld);
     }
     j["wurfzaehler"] = s.wurfzaehler;
     j["aktzahl"] = s.aktzahl;
@@ -278,7 +313,7 @@ nlohmann::ordered_json Skript::zustand() const {
     j["dateianzahl"] = s.dateianzahl();
     j["loeschflag"] = s.loeschflag;
     j["freizahl"] = s.freizahl;
-    j["haken"] = {speicher_.fenster.haken(0), speicher_.fenster.haken(1)};
+    j["haken"] = {speicher_.oberflaeche().haken(0), speicher_.oberflaeche().haken(1)};
     j["fenster"] = s.fenster;
     j["farben"] = farben;
     j["texte"] = texte;
@@ -297,6 +332,12 @@ std::string Skript::uebersicht() {
         text += aufruf + std::string(b.beschreibung) + "\n";
     }
     return text;
+}
+
+} // namespace
+
+std::string skriptbefehle() {
+    return Skript::uebersicht();
 }
 
 int fuehreSkriptAus(std::istream& ein, std::ostream& aus, std::ostream& fehler) {

@@ -4,41 +4,49 @@
 
 namespace quentor {
 
-Permanenzdaten Vorgabeleser::lies(const std::string& pfad) {
-    return vorgabe ? *vorgabe : datei_.lies(pfad);
+Speichertisch::Speichertisch() {
+    spieltisch_.start();
 }
 
-Speichertisch::Speichertisch() {
-    tisch.start();
+WurfErgebnis Speichertisch::wurf() {
+    return spieltisch_.wurf();
+}
+
+void Speichertisch::ganzerotation() {
+    spieltisch_.ganzerotation();
 }
 
 void Speichertisch::tippe(std::string_view text) {
-    fenster.setzeText(Feld::zahl, text);
+    oberflaeche_.setzeText(Feld::zahl, text);
 }
 
 void Speichertisch::klickeHaken(int index) {
-    fenster.setzeHaken(index, 1 - fenster.haken(index));
-    tisch.optionen();
+    oberflaeche_.setzeHaken(index, 1 - oberflaeche_.haken(index));
+    spieltisch_.optionen();
 }
 
 void Speichertisch::lade(std::string pfad) {
-    fenster.waehle(std::move(pfad));
-    tisch.laden();
+    oberflaeche_.waehle(std::move(pfad));
+    spieltisch_.laden();
 }
 
 void Speichertisch::ladeAbgebrochen() {
-    fenster.abbrechen();
-    tisch.laden();
+    oberflaeche_.abbrechen();
+    spieltisch_.laden();
 }
 
 void Speichertisch::neu(bool ja) {
-    fenster.antworte(ja);
-    tisch.neuanfang();
+    oberflaeche_.antworte(ja);
+    spieltisch_.neuanfang();
 }
 
 bool Speichertisch::ende(bool ja) {
-    fenster.antworte(ja);
-    return tisch.beenden();
+    oberflaeche_.antworte(ja);
+    return spieltisch_.beenden();
+}
+
+void Speichertisch::beobachte(std::function<void(const Kasten&)> beobachter) {
+    oberflaeche_.beobachter = std::move(beobachter);
 }
 
 } // namespace quentor

@@ -1,30 +1,20 @@
 #pragma once
-// A session wired to the in-memory window, driven as the window's events drive the real one: the
-// user's actions on it (type into the number box, tick a box, choose or cancel a file, answer a
-// question), a random source whose draws can be given, and a reader that reads files from disk or
-// hands over given data instead. The script driver, the tests, the fuzz targets and the
-// benchmarks are built on it.
+// A session wired to the in-memory window, driven as the window's events drive the real one. It is
+// the one door to such a session: every action the window offers is one method, the random draws
+// and the files read can be given, and all that can be seen is read through const access. The
+// script driver, the tests, the fuzz targets and the benchmarks are built on it.
 
-#include "permanenzleser.h"
-#include "speicherfenster.h"
+#include "speicheroberflaeche.h"
 #include "spieltisch.h"
+#include "vorgaben.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quentor {
-
-// Reads permanence files from disk, or hands over `vorgabe` for every file while it is set.
-class Vorgabeleser : public Permanenzleser {
-  public:
-    Permanenzdaten lies(const std::string& pfad) override;
-
-    std::optional<Permanenzdaten> vorgabe;
-
-  private:
-    Dateileser datei_;
-};
 
 class Speichertisch {
   public:
@@ -33,6 +23,10 @@ class Speichertisch {
     Speichertisch(const Speichertisch&) = delete;
     Speichertisch& operator=(const Speichertisch&) = delete;
 
+    // "Wurf".
+    WurfErgebnis wurf();
+    // "Rotat".
+    void ganzerotation();
     // The user types `text` into the number box.
     void tippe(std::string_view text);
     // The user toggles option box `index` (0 or 1); its click applies both boxes.
@@ -46,11 +40,33 @@ class Speichertisch {
     // "Ende", and its question answered; true when the program is to end.
     bool ende(bool ja);
 
+    // The next random draws; after them, those of a fixed seed.
+    void vorgebenZufall(std::vector<float> werte) { zufall_.vorgeben(std::move(werte)); }
+    // What every file read hands over while it is set; nothing: files are read from disk.
+    void vorgebenDatei(std::optional<Permanenzdaten> daten) { leser_.vorgeben(std::move(daten)); }
+    // Called with every box at the moment it is shown.
+    void beobachte(std::function<void(const Kasten&)> beobachter);
+    // Forgets the boxes and repaints recorded so far, so that a long run keeps no history.
+    void vergiss() { oberflaeche_.vergiss(); }
+
+    const Sitzung& sitzung() const { return spieltisch_.sitzung(); }
+    const Tabelle& tabelle() const { return spieltisch_.tabelle(); }
+    const Spieltisch& spieltisch() const { return spieltisch_; }
+    // The fields, boxes and repaints as the window shows them.
+    const Speicheroberflaeche& oberflaeche() const { return oberflaeche_; }
+
+  protected:
+    // For tests that set up what no user action can: a field showing an old text, a box ticked
+    // without its click.
+    Speicheroberflaeche& einrichten() { return oberflaeche_; }
+
+  private:
     // Built in this order: the Spieltisch keeps references to the three before it.
-    Speicherfenster fenster;
-    Vorgabezufall zufall;
-    Vorgabeleser leser;
-    Spieltisch tisch{Umgebung{fenster, fenster, fenster, fenster, zufall, leser}};
+    Speicheroberflaeche oberflaeche_;
+    Vorgabezufall zufall_;
+    Vorgabeleser leser_;
+    Spieltisch spieltisch_{
+        Umgebung{oberflaeche_, oberflaeche_, oberflaeche_, oberflaeche_, zufall_, leser_}};
 };
 
 } // namespace quentor

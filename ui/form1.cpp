@@ -15,14 +15,28 @@ namespace quentor {
 
 namespace {
 
-// The control of an element, as the class its kind makes; the control table is checked against
-// artVon() when it is compiled.
-template <class T> T* als(const Erzeugt& erzeugt, Element element) {
-    return static_cast<T*>(erzeugt.elemente[static_cast<std::size_t>(element)]);
+// The Qt class that each kind of control is made as (steuerelemente.cpp).
+template <Steuerart art> struct Klasse;
+template <> struct Klasse<Steuerart::textfeld> { using Typ = QLineEdit; };
+template <> struct Klasse<Steuerart::beschriftung> { using Typ = QLabel; };
+template <> struct Klasse<Steuerart::knopf> { using Typ = QPushButton; };
+template <> struct Klasse<Steuerart::haken> { using Typ = QCheckBox; };
+template <> struct Klasse<Steuerart::gitter> { using Typ = Tabellenansicht; };
+
+// The control of an element or display field, as the class of its kind. The kind is chosen at
+// compile time from artVon(), against which the control table is checked when it is compiled, so
+// the window cannot take a control as another class.
+template <Element element> auto* steuerelement(const Erzeugt& erzeugt) {
+    using Typ = typename Klasse<artVon(element)>::Typ;
+    return static_cast<Typ*>(erzeugt.elemente[static_cast<std::size_t>(element)]);
+}
+template <Feld feld> auto* steuerelement(const Erzeugt& erzeugt) {
+    using Typ = typename Klasse<artVon(feld)>::Typ;
+    return static_cast<Typ*>(erzeugt.felder[index(feld)]);
 }
 
 bool istTextfeld(Feld feld) {
-    return artVon(feld) == Art::textfeld;
+    return artVon(feld) == Steuerart::textfeld;
 }
 
 } // namespace
@@ -54,16 +68,14 @@ Form1::~Form1() {
 void Form1::erzeugeSteuerelemente() {
     const Erzeugt erzeugt = quentor::erzeugeSteuerelemente(this);
     anzeigen_ = erzeugt.felder;
-    static_assert(artVon(Feld::zahl) == Art::textfeld);
-    zahl = static_cast<QLineEdit*>(anzeigen_[index(Feld::zahl)]);
-    tabelle = als<Tabellenansicht>(erzeugt, Element::tabelle);
-    Check1 = {als<QCheckBox>(erzeugt, Element::Check1_0),
-              als<QCheckBox>(erzeugt, Element::Check1_1)};
-    okwurf = als<QPushButton>(erzeugt, Element::okwurf);
-    okstep = als<QPushButton>(erzeugt, Element::okstep);
-    okneu = als<QPushButton>(erzeugt, Element::okneu);
-    okende = als<QPushButton>(erzeugt, Element::okende);
-    okdatei = als<QPushButton>(erzeugt, Element::okdatei);
+    zahl = steuerelement<Feld::zahl>(erzeugt);
+    tabelle = steuerelement<Element::tabelle>(erzeugt);
+    Check1 = {steuerelement<Element::Check1_0>(erzeugt), steuerelement<Element::Check1_1>(erzeugt)};
+    okwurf = steuerelement<Element::okwurf>(erzeugt);
+    okstep = steuerelement<Element::okstep>(erzeugt);
+    okneu = steuerelement<Element::okneu>(erzeugt);
+    okende = steuerelement<Element::okende>(erzeugt);
+    okdatei = steuerelement<Element::okdatei>(erzeugt);
 
     tabelle->setModel(&modell_);
     for (std::size_t i = 1; i < erzeugt.tabulatorfolge.size(); ++i) {

@@ -83,12 +83,12 @@ QString qtFilter(std::string_view filter) {
 }
 
 std::string Dateiauswahl::oeffnen(std::string_view titel, std::string_view filter) {
-    const auto wahl = kaesten_.datei(&eltern_, qtext(titel), qtFilter(filter), dateiname_);
-    if (wahl && !wahl->isEmpty()) {
-        dateiname_ = *wahl;
+    auto wahl = kaesten_.dateidialog(&eltern_, qtext(titel), qtFilter(filter), dateiname_.name());
+    if (wahl && wahl->isEmpty()) {
+        wahl.reset(); // an empty path chooses nothing
     }
     // UTF-8 on every system (the reader opens it as such), with the system's separators.
-    return QDir::toNativeSeparators(dateiname_).toStdString();
+    return QDir::toNativeSeparators(dateiname_.nach(wahl)).toStdString();
 }
 
 } // namespace quentor

@@ -2,6 +2,7 @@
 // The window's modal boxes and its file dialog `Dialog1`. Each box is a replaceable function so
 // that tests can answer it without blocking; the defaults show Qt's real boxes.
 
+#include "letztewahl.h"
 #include "schnittstellen.h"
 
 #include <QString>
@@ -29,7 +30,7 @@ struct Kaesten {
     std::function<bool(QWidget*, const QString&, const QString&)> frage = zeigeFrage;
     std::function<void(QWidget*, const QString&, const QString&)> warnung = zeigeWarnung;
     std::function<std::optional<QString>(QWidget*, const QString&, const QString&, const QString&)>
-        datei = zeigeDateidialog;
+        dateidialog = zeigeDateidialog;
 };
 
 // A filter of "description|pattern" pairs ("Dateien (*.txt)|*.txt") in Qt's form, one entry per
@@ -50,7 +51,7 @@ class Dateiauswahl : public Dateidialog {
   private:
     QWidget& eltern_;
     Kaesten& kaesten_;
-    QString dateiname_;
+    LetzteWahl<QString> dateiname_;
 };
 
 } // namespace quentor

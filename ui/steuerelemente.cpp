@@ -29,7 +29,7 @@ struct Steuerelement {
     std::optional<Feld> feld{};       // the display field it shows; gives its name
     std::optional<Element> element{}; // how the window reaches it after creation
     std::string_view name{};          // object name, unless it shows a display field
-    Art art = Art::beschriftung;
+    Steuerart art = Steuerart::beschriftung;
     std::string_view text{}; // caption (UTF-8); display fields start empty
     int links = 0;           // twips
     int oben = 0;
@@ -82,7 +82,7 @@ constexpr std::array<Steuerelement, 23> steuerelemente{{
      .hintergrund = hellgrau, .textfarbe = mittelgrau, .schrift = kleinNormal,
      .bedeutung = "Pfad der geladenen Datei"},
     // Black where no cell covers the grid and between the cells; the cells' text dark green.
-    {.element = Element::tabelle, .name = tabellenname, .art = Art::gitter, .links = 720,
+    {.element = Element::tabelle, .name = tabellenname, .art = Steuerart::gitter, .links = 720,
      .oben = 600, .breite = 2385, .hoehe = 6450, .hintergrund = schwarz,
      .textfarbe = zellentextgruen, .schrift = mittel, .rolle = "Roulettetisch", .tabstopp = 1},
     {.name = "Label9", .text = "Belegt:", .links = 1080, .oben = 7200, .breite = 645, .hoehe = 255,
@@ -94,15 +94,15 @@ constexpr std::array<Steuerelement, 23> steuerelemente{{
      .hintergrund = feldgrau, .textfarbe = mittelgrau, .nennt = Feld::laufnummer},
     {.name = "Label6", .text = "MAX.", .links = 4950, .oben = 720, .breite = 495, .hoehe = 255,
      .hintergrund = feldgrau, .textfarbe = mittelgrau, .nennt = Feld::Textanzahl},
-    {.feld = Feld::laufnummer, .art = Art::textfeld, .links = 3720, .oben = 960, .breite = 855,
+    {.feld = Feld::laufnummer, .art = Steuerart::textfeld, .links = 3720, .oben = 960, .breite = 855,
      .hoehe = 405, .hintergrund = hellgruen, .schrift = gross, .ausrichtung = zentriert,
      .bedeutung = "Laufnummer (Anzahl der Würfe)", .tabstopp = 3},
-    {.feld = Feld::Textanzahl, .art = Art::textfeld, .links = 4800, .oben = 960, .breite = 735,
+    {.feld = Feld::Textanzahl, .art = Steuerart::textfeld, .links = 4800, .oben = 960, .breite = 735,
      .hoehe = 375, .hintergrund = hellgrau, .schrift = mittel, .ausrichtung = zentriert,
      .bedeutung = "Anzahl der Werte aus der Datei", .tabstopp = 11},
     {.name = "Label22", .text = "ZAHL", .links = 3960, .oben = 1560, .breite = 495, .hoehe = 255,
      .hintergrund = feldgrau, .textfarbe = mittelgrau, .schrift = klein, .nennt = Feld::zahl},
-    {.feld = Feld::zahl, .art = Art::textfeld, .links = 3720, .oben = 1800, .breite = 855,
+    {.feld = Feld::zahl, .art = Steuerart::textfeld, .links = 3720, .oben = 1800, .breite = 855,
      .hoehe = 390, .hintergrund = hellgruen, .schrift = gross, .ausrichtung = zentriert,
      .bedeutung = "Aktuelle Zahl", .tabstopp = 4},
     {.name = "Label4", .text = "ROTAT", .links = 3840, .oben = 2370, .breite = 615, .hoehe = 255,
@@ -110,27 +110,27 @@ constexpr std::array<Steuerelement, 23> steuerelemente{{
     {.feld = Feld::Label3, .links = 3600, .oben = 2640, .breite = 1095, .hoehe = 375,
      .hintergrund = hellgrau, .textfarbe = blau, .schrift = mittel, .ausrichtung = zentriert,
      .bedeutung = "Rotation und Position", .rahmen = true},
-    {.element = Element::Check1_0, .name = "Check1(0)", .art = Art::haken, .links = 3720,
+    {.element = Element::Check1_0, .name = "Check1(0)", .art = Steuerart::haken, .links = 3720,
      .oben = 3840, .breite = 255, .hoehe = 255, .tabstopp = 8},
     {.name = "Label1", .text = "36 Zahlen (ohne Zero)", .links = 4080, .oben = 3840, .breite = 2055,
      .hoehe = 255, .hintergrund = hellgrau, .schrift = normal, .nennt = Element::Check1_0},
-    {.element = Element::Check1_1, .name = "Check1(1)", .art = Art::haken, .links = 3720,
+    {.element = Element::Check1_1, .name = "Check1(1)", .art = Steuerart::haken, .links = 3720,
      .oben = 4080, .breite = 255, .hoehe = 255, .tabstopp = 9},
     {.name = "Label2", .text = "löschen nach Rotation", .links = 4080, .oben = 4080, .breite = 1935,
      .hoehe = 255, .hintergrund = hellgrau, .schrift = normal, .nennt = Element::Check1_1},
-    {.element = Element::okwurf, .name = "okwurf", .art = Art::knopf, .text = "Wurf", .links = 3360,
+    {.element = Element::okwurf, .name = "okwurf", .art = Steuerart::knopf, .text = "Wurf", .links = 3360,
      .oben = 5040, .breite = 900, .hoehe = 540, .hintergrund = knopfgruen, .schrift = mittel,
      .tabstopp = 2},
-    {.element = Element::okstep, .name = "okstep", .art = Art::knopf, .text = "Rotat",
+    {.element = Element::okstep, .name = "okstep", .art = Steuerart::knopf, .text = "Rotat",
      .links = 4440, .oben = 5040, .breite = 900, .hoehe = 540, .hintergrund = knopfgruen,
      .schrift = mittel, .tooltip = "1 komplette Rotation", .tabstopp = 7},
-    {.element = Element::okdatei, .name = "okdatei", .art = Art::knopf, .text = "Datei",
+    {.element = Element::okdatei, .name = "okdatei", .art = Steuerart::knopf, .text = "Datei",
      .links = 4440, .oben = 6000, .breite = 855, .hoehe = 375, .hintergrund = knopfgrau,
      .tabstopp = 10},
-    {.element = Element::okneu, .name = "okneu", .art = Art::knopf, .text = "Neu", .links = 3360,
+    {.element = Element::okneu, .name = "okneu", .art = Steuerart::knopf, .text = "Neu", .links = 3360,
      .oben = 6600, .breite = 900, .hoehe = 375, .hintergrund = knopfgrau, .schrift = mittel,
      .tooltip = "Reset und Neuanfang", .tabstopp = 5},
-    {.element = Element::okende, .name = "okende", .art = Art::knopf, .text = "Ende", .links = 4440,
+    {.element = Element::okende, .name = "okende", .art = Steuerart::knopf, .text = "Ende", .links = 4440,
      .oben = 6600, .breite = 900, .hoehe = 375, .hintergrund = knopfgrau, .schrift = mittel,
      .tabstopp = 6},
 }};
@@ -150,7 +150,7 @@ constexpr bool vollstaendig() {
             elemente[static_cast<std::size_t>(*e.element)] += e.art == artVon(*e.element) ? 1 : 2;
         }
         tabstopps[static_cast<std::size_t>(e.tabstopp)] += e.tabstopp > 0 ? 1 : 0;
-        if (!std::holds_alternative<std::monostate>(e.nennt) && e.art != Art::beschriftung) {
+        if (!std::holds_alternative<std::monostate>(e.nennt) && e.art != Steuerart::beschriftung) {
             return false;
         }
     }
@@ -221,17 +221,17 @@ QWidget* knopf(const Steuerelement& e, QWidget* eltern) {
     return button;
 }
 
-QWidget* neu(const Steuerelement& e, QWidget* eltern) {
+QWidget* baueWidget(const Steuerelement& e, QWidget* eltern) {
     switch (e.art) {
-    case Art::textfeld:
+    case Steuerart::textfeld:
         return textfeld(e, eltern);
-    case Art::beschriftung:
+    case Steuerart::beschriftung:
         return beschriftung(e, eltern);
-    case Art::knopf:
+    case Steuerart::knopf:
         return knopf(e, eltern);
-    case Art::haken:
+    case Steuerart::haken:
         return new QCheckBox(eltern);
-    case Art::gitter: {
+    case Steuerart::gitter: {
         auto* gitter = new Tabellenansicht(eltern);
         faerbe(*gitter, QPalette::Base, e);
         return gitter;
@@ -241,7 +241,7 @@ QWidget* neu(const Steuerelement& e, QWidget* eltern) {
 }
 
 QWidget* erzeuge(const Steuerelement& e, QWidget* eltern) {
-    QWidget* w = neu(e, eltern);
+    QWidget* w = baueWidget(e, eltern);
     w->setObjectName(qtext(e.feld ? name(*e.feld) : e.name));
     w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
     w->setFont(arial(e.schrift.value_or(fensterschrift)));

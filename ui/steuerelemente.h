@@ -36,7 +36,7 @@ struct Schrift {
     bool fett = true;
 };
 
-enum class Art {
+enum class Steuerart {
     textfeld,     // single-line text box (QLineEdit)
     beschriftung, // label (QLabel)
     knopf,        // push button painted in its own background colour
@@ -46,26 +46,26 @@ enum class Art {
 
 // The kind of control that shows each display field and that each element is. The control table
 // is checked against these when it is compiled, so the window may take a control as its kind.
-constexpr Art artVon(Feld feld) {
+constexpr Steuerart artVon(Feld feld) {
     switch (feld) {
     case Feld::zahl:
     case Feld::laufnummer:
     case Feld::Textanzahl:
-        return Art::textfeld;
+        return Steuerart::textfeld;
     default:
-        return Art::beschriftung;
+        return Steuerart::beschriftung;
     }
 }
 
-constexpr Art artVon(Element element) {
+constexpr Steuerart artVon(Element element) {
     switch (element) {
     case Element::tabelle:
-        return Art::gitter;
+        return Steuerart::gitter;
     case Element::Check1_0:
     case Element::Check1_1:
-        return Art::haken;
+        return Steuerart::haken;
     default:
-        return Art::knopf;
+        return Steuerart::knopf;
     }
 }
 

@@ -1,7 +1,7 @@
 // Every control of the window as the user finds it after the start: place, size, caption,
 // colours, font, alignment, tooltip, state; then the window itself, the focus and its order.
 
-#include "fenster.h"
+#include "testform.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -105,27 +105,27 @@ QPoint flaechenpunkt(const Soll& s) {
 class Steuerelemente : public testing::TestWithParam<Soll> {
   protected:
     static void SetUpTestSuite() {
-        fenster = std::make_unique<Fenster>();
-        fenster->zeige();
-        bild = fenster->form.grab().toImage();
+        testform = std::make_unique<Testform>();
+        testform->zeige();
+        bild = testform->form.grab().toImage();
     }
-    static void TearDownTestSuite() { fenster.reset(); }
+    static void TearDownTestSuite() { testform.reset(); }
 
-    static std::unique_ptr<Fenster> fenster;
+    static std::unique_ptr<Testform> testform;
     static QImage bild;
 };
 
-std::unique_ptr<Fenster> Steuerelemente::fenster;
+std::unique_ptr<Testform> Steuerelemente::testform;
 QImage Steuerelemente::bild;
 
 TEST_P(Steuerelemente, WieBeimStart) {
     const Soll& s = GetParam();
-    QWidget* w = fenster->element(s.name);
+    QWidget* w = testform->element(s.name);
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->inherits(s.klasse)) << w->metaObject()->className();
     EXPECT_EQ(w->geometry(), s.ort);
     if (qobject_cast<QTableView*>(w) == nullptr) {
-        EXPECT_EQ(fenster->text(s.name), QString::fromUtf8(s.text));
+        EXPECT_EQ(testform->text(s.name), QString::fromUtf8(s.text));
     }
     EXPECT_TRUE(w->isVisible());
     EXPECT_TRUE(w->isEnabled());
@@ -167,7 +167,7 @@ TEST_P(Steuerelemente, WieBeimStart) {
 // A display label is named only by what it shows, though its caption is linked to it.
 TEST_P(Steuerelemente, ZugaenglichMitNameBeschreibungUndBeschriftung) {
     const Soll& s = GetParam();
-    QWidget* w = fenster->element(s.name);
+    QWidget* w = testform->element(s.name);
     ASSERT_NE(w, nullptr);
     QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(w);
     ASSERT_NE(zugang, nullptr);
@@ -188,7 +188,7 @@ TEST_P(Steuerelemente, ZugaenglichMitNameBeschreibungUndBeschriftung) {
 // or ignored all the way up when the control has none.
 TEST_P(Steuerelemente, TooltipBeimZeigen) {
     const Soll& s = GetParam();
-    QWidget* w = fenster->element(s.name);
+    QWidget* w = testform->element(s.name);
     ASSERT_NE(w, nullptr);
     const QPoint punkt = w->rect().center();
     QWidget* ziel = w->childAt(punkt) != nullptr ? w->childAt(punkt) : w;
@@ -216,7 +216,7 @@ std::string testname(const testing::TestParamInfo<Soll>& info) {
 INSTANTIATE_TEST_SUITE_P(Fenster, Steuerelemente, testing::ValuesIn(steuerelemente), testname);
 
 TEST(Fenster, TitelGroesseHintergrundSchrift) {
-    Fenster f;
+    Testform f;
     f.zeige();
     EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Tool / Quentor / V.2012.1"));
     EXPECT_EQ(f.form.size(), QSize(424, 535));
@@ -232,7 +232,7 @@ TEST(Fenster, TitelGroesseHintergrundSchrift) {
 // The window carries the program's icon (built in where it is not installed), and the desktop
 // file name is the application ID, by which a desktop finds the entry and the icon.
 TEST(Fenster, SymbolUndAnwendungsname) {
-    Fenster f;
+    Testform f;
     f.zeige();
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("example.quentor.Quentor"));
 #ifdef Q_OS_WIN
@@ -252,7 +252,7 @@ TEST(Fenster, SymbolUndAnwendungsname) {
 // Arial is asked for; fonts-liberation answers with Liberation Sans, which has Arial's metrics.
 // 9.75 and 8.25 points are 13 and 11 pixels.
 TEST(Fenster, ArialMitGenauenGroessen) {
-    Fenster f;
+    Testform f;
     const QFontInfo tabelle(f.element("tabelle")->font());
     EXPECT_TRUE(tabelle.family() == QStringLiteral("Arial") ||
                 tabelle.family() == QStringLiteral("Liberation Sans"))
@@ -263,7 +263,7 @@ TEST(Fenster, ArialMitGenauenGroessen) {
 }
 
 TEST(Fenster, FokusBeginntBeiDerTabelleUndFolgtDerTabulatorfolge) {
-    Fenster f;
+    Testform f;
     f.zeige();
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("tabelle"));

@@ -2,7 +2,7 @@
 // one black pixel line between the cells and black below them; focus and a clicked cell leave the
 // colours alone; the buttons in their own colours.
 
-#include "fenster.h"
+#include "testform.h"
 
 #include <QImage>
 #include <QTableView>
@@ -19,7 +19,7 @@ namespace {
 constexpr int spaltenkanten[] = {0, 53, 106, 159};
 constexpr int zeilenkanten[] = {0, 33, 65, 98, 130, 163, 195, 228, 260, 293, 325, 358, 390, 423};
 
-QColor kernfarbe(const Fenster& f, int zeile, int spalte) {
+QColor kernfarbe(const Testform& f, int zeile, int spalte) {
     const Farbe farbe = f.form.spieltisch().tabelle().zelle(zeile, spalte).farbe;
     return {static_cast<int>(farbe & 0xFFU), static_cast<int>((farbe >> 8U) & 0xFFU),
             static_cast<int>((farbe >> 16U) & 0xFFU)};
@@ -27,7 +27,7 @@ QColor kernfarbe(const Fenster& f, int zeile, int spalte) {
 
 // The ring of pixels just inside a cell's lines carries the cell's colour (no focus rectangle,
 // no highlight), the lines themselves are black.
-void pruefeZellen(const Fenster& f, const QImage& bild) {
+void pruefeZellen(const Testform& f, const QImage& bild) {
     for (int z = 0; z < zeilenanzahl; ++z) {
         for (int s = 0; s < spaltenanzahl; ++s) {
             const QRect innen(QPoint(spaltenkanten[s], zeilenkanten[z]),
@@ -52,7 +52,7 @@ void pruefeZellen(const Fenster& f, const QImage& bild) {
 }
 
 TEST(Bild, ZellenZeigenDieFarbenDerTabelle) {
-    Fenster f({5, 12, 5, 0, 36, 17, 17, 22});
+    Testform f({5, 12, 5, 0, 36, 17, 17, 22});
     f.zeige();
     for (int i = 0; i < 8; ++i) {
         f.klicke("okwurf");
@@ -76,7 +76,7 @@ TEST(Bild, ZellenZeigenDieFarbenDerTabelle) {
 }
 
 TEST(Bild, AngeklickteZelleBleibtInIhrerFarbe) {
-    Fenster f({5});
+    Testform f({5});
     f.zeige();
     f.klicke("okwurf");
     auto* tabelle = f.element<QTableView>("tabelle");
@@ -99,7 +99,7 @@ void PrintTo(const Knopf& zeile, std::ostream* aus) {
 class Knoepfe : public testing::TestWithParam<Knopf> {};
 
 TEST_P(Knoepfe, InIhrerEigenenFarbe) {
-    Fenster f;
+    Testform f;
     f.zeige();
     QWidget* knopf = f.element(GetParam().name);
     const QImage bild = knopf->grab().toImage();

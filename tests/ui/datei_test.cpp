@@ -1,7 +1,7 @@
 // "Datei": a permanence file chosen in the file dialog, loaded and replayed; a rejected file and
 // its message; a cancelled dialog; and Qt's real dialog and message box answered by the test.
 
-#include "fenster.h"
+#include "testform.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -19,7 +19,7 @@ namespace {
 const QByteArray permanenz = "Spielbank Musterstadt\nTisch 3\n05.12.2026\nKopf\n5\n-----\n17\n"
                              "=====\n8\n";
 
-const Sitzung& sitzung(const Fenster& f) {
+const Sitzung& sitzung(const Testform& f) {
     return f.form.spieltisch().sitzung();
 }
 
@@ -32,7 +32,7 @@ class Datei : public testing::Test {
     }
     QTemporaryDir ordner;
     QString pfad;
-    Fenster f;
+    Testform f;
 };
 
 TEST_F(Datei, WerteWerdenGeladenUndNacheinanderGespielt) {
@@ -40,7 +40,7 @@ TEST_F(Datei, WerteWerdenGeladenUndNacheinanderGespielt) {
     f.klicke("okdatei");
 
     ASSERT_EQ(f.kaesten.size(), 1U);
-    EXPECT_EQ(f.kaesten[0].art, Kasten::Art::datei);
+    EXPECT_EQ(f.kaesten[0].art, Kastenart::dateidialog);
     EXPECT_EQ(f.kaesten[0].titel, "Datei Öffnen");
     EXPECT_EQ(f.kaesten[0].text, "Dateien (*.txt)");
     EXPECT_EQ(f.vorgaben[0], "");
@@ -73,7 +73,7 @@ TEST_F(Datei, UngueltigesFormatWirdGemeldet) {
     f.klicke("okdatei");
 
     ASSERT_EQ(f.kaesten.size(), 2U);
-    EXPECT_EQ(f.kaesten[1].art, Kasten::Art::warnung);
+    EXPECT_EQ(f.kaesten[1].art, Kastenart::warnung);
     EXPECT_EQ(f.kaesten[1].titel, " Fehler! ");
     EXPECT_EQ(f.kaesten[1].text, "Diese Datei hat ein ungültiges Datenformat! ");
     EXPECT_EQ(f.text("Textanzahl"), "");

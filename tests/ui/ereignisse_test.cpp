@@ -2,7 +2,7 @@
 // ways (by the test and through Qt's real boxes), the number box's change event, and the live
 // repaint of a whole rotation.
 
-#include "fenster.h"
+#include "testform.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -25,16 +25,16 @@ const QColor frei(102, 153, 102);
 const QColor gekommen(255, 187, 0);
 const QColor aktuell(0, 255, 0);
 
-QColor farbeVon(const Fenster& f, int n) {
+QColor farbeVon(const Testform& f, int n) {
     return f.zellenfarbe(zahlzeile(n), zahlspalte(n));
 }
 
-const Sitzung& sitzung(const Fenster& f) {
+const Sitzung& sitzung(const Testform& f) {
     return f.form.spieltisch().sitzung();
 }
 
 TEST(Wurf, DreiWuerfeZeigenZahlZaehlerUndFarben) {
-    Fenster f({5, 12, 5});
+    Testform f({5, 12, 5});
     f.zeige();
     for (int i = 0; i < 3; ++i) {
         f.klicke("okwurf");
@@ -54,7 +54,7 @@ TEST(Wurf, DreiWuerfeZeigenZahlZaehlerUndFarben) {
 
 // A screen reader hears in each display label's name what it shows, after spins and after "Neu".
 TEST(Wurf, AnzeigenHeissenWieIhrInhalt) {
-    Fenster f({5, 12, 5});
+    Testform f({5, 12, 5});
     f.zeige();
     const auto name = [&f](const char* label) {
         return QAccessible::queryAccessibleInterface(f.element(label))->text(QAccessible::Name);
@@ -76,7 +76,7 @@ TEST(Wurf, AnzeigenHeissenWieIhrInhalt) {
 }
 
 TEST(Wurf, GetipptesInDerLaufnummerBleibtBisZumNaechstenWurf) {
-    Fenster f;
+    Testform f;
     f.zeige();
     QTest::keyClicks(f.element("laufnummer"), "abc");
     EXPECT_EQ(f.text("laufnummer"), "abc");
@@ -89,8 +89,8 @@ TEST(Wurf, GetipptesInDerLaufnummerBleibtBisZumNaechstenWurf) {
 // disables "Wurf", which the window itself never does.
 struct Aenderung {
     const char* name;
-    std::function<void(Fenster&)> vorher;
-    std::function<void(Fenster&)> aendern;
+    std::function<void(Testform&)> vorher;
+    std::function<void(Testform&)> aendern;
     bool wurfFrei;
 };
 
@@ -99,17 +99,17 @@ void PrintTo(const Aenderung& zeile, std::ostream* aus) {
 }
 
 const Aenderung aenderungen[] = {
-    {"Getippt", [](Fenster&) {}, [](Fenster& f) { QTest::keyClicks(f.element("zahl"), "7"); },
+    {"Getippt", [](Testform&) {}, [](Testform& f) { QTest::keyClicks(f.element("zahl"), "7"); },
      true},
-    {"VonDerRotationGesetzt", [](Fenster&) {}, [](Fenster& f) { f.klicke("okstep"); }, true},
-    {"Geloescht", [](Fenster& f) { QTest::keyClicks(f.element("zahl"), "7"); },
-     [](Fenster& f) { QTest::keyClick(f.element("zahl"), Qt::Key_Backspace); }, false},
+    {"VonDerRotationGesetzt", [](Testform&) {}, [](Testform& f) { f.klicke("okstep"); }, true},
+    {"Geloescht", [](Testform& f) { QTest::keyClicks(f.element("zahl"), "7"); },
+     [](Testform& f) { QTest::keyClick(f.element("zahl"), Qt::Key_Backspace); }, false},
 };
 
 class ZahlAenderung : public testing::TestWithParam<Aenderung> {};
 
 TEST_P(ZahlAenderung, SchwarzUndWurfFrei) {
-    Fenster f;
+    Testform f;
     f.zeige();
     auto* zahl = f.element<QLineEdit>("zahl");
     auto* wurf = f.element<QPushButton>("okwurf");
@@ -127,7 +127,7 @@ TEST_P(ZahlAenderung, SchwarzUndWurfFrei) {
 INSTANTIATE_TEST_SUITE_P(Ereignisse, ZahlAenderung, testing::ValuesIn(aenderungen), NachName());
 
 TEST(Optionsfelder, JederKlickWendetBeideAn) {
-    Fenster f({0});
+    Testform f({0});
     f.zeige();
     f.klicke("Check1(0)");
     EXPECT_TRUE(f.element<QCheckBox>("Check1(0)")->isChecked());
@@ -150,7 +150,7 @@ TEST(Optionsfelder, JederKlickWendetBeideAn) {
 }
 
 TEST(Optionsfelder, KlickAufDenTextDanebenSchaltetNichts) {
-    Fenster f;
+    Testform f;
     f.zeige();
     f.klicke("Label1");
     f.klicke("Label2");
@@ -165,13 +165,13 @@ TEST(Optionsfelder, KlickAufDenTextDanebenSchaltetNichts) {
 // What the three live fields show each time they are painted during one click on "Rotat".
 class Malprotokoll : public QObject {
   public:
-    explicit Malprotokoll(const Fenster& f) {
+    explicit Malprotokoll(const Testform& f) {
         for (const char* name : {"laufnummer", "zahl", "Label3"}) {
             QWidget* w = f.element(name);
             w->installEventFilter(this);
             namen_[w] = name;
         }
-        fenster_ = &f;
+        testform_ = &f;
         gitter_ = f.element<QTableView>("tabelle")->viewport();
         gitter_->installEventFilter(this);
     }
@@ -180,7 +180,7 @@ class Malprotokoll : public QObject {
             ++gitterBilder;
         } else if (ereignis->type() == QEvent::Paint) {
             const char* name = namen_.at(ziel);
-            gemalt[name].push_back(fenster_->text(name));
+            gemalt[name].push_back(testform_->text(name));
         }
         return false;
     }
@@ -189,12 +189,12 @@ class Malprotokoll : public QObject {
 
   private:
     std::map<QObject*, const char*> namen_;
-    const Fenster* fenster_ = nullptr;
+    const Testform* testform_ = nullptr;
     QWidget* gitter_ = nullptr;
 };
 
 TEST(Rotation, AnzeigenUndGitterWerdenWaehrendDesLaufsGezeichnet) {
-    Fenster f; // draws 0, 1, ..., 36
+    Testform f; // draws 0, 1, ..., 36
     f.zeige();
     QApplication::processEvents(); // nothing left over from showing
     Malprotokoll protokoll(f);
@@ -248,7 +248,7 @@ class Frage : public testing::TestWithParam<Antwort> {};
 
 TEST_P(Frage, JaFuehrtAusNeinLaesstAlles) {
     const Antwort& a = GetParam();
-    Fenster f({5, 12, 5});
+    Testform f({5, 12, 5});
     f.zeige();
     f.klicke("Check1(0)");
     for (int i = 0; i < 3; ++i) {
@@ -258,7 +258,7 @@ TEST_P(Frage, JaFuehrtAusNeinLaesstAlles) {
     f.klicke(a.knopf);
 
     ASSERT_EQ(f.kaesten.size(), 1U);
-    EXPECT_EQ(f.kaesten[0].art, Kasten::Art::frage);
+    EXPECT_EQ(f.kaesten[0].art, Kastenart::frage);
     EXPECT_EQ(f.kaesten[0].titel, QString::fromUtf8(a.titel));
     EXPECT_EQ(f.kaesten[0].text, QString::fromUtf8(a.text));
     EXPECT_EQ(f.form.isVisible(), a.offen);
@@ -279,7 +279,7 @@ TEST_P(Frage, JaFuehrtAusNeinLaesstAlles) {
 INSTANTIATE_TEST_SUITE_P(Ereignisse, Frage, testing::ValuesIn(antworten), NachName());
 
 TEST(Frage, SchliessfeldBeendetOhneFrage) {
-    Fenster f;
+    Testform f;
     f.zeige();
     EXPECT_TRUE(f.form.close());
     EXPECT_FALSE(f.form.isVisible());
@@ -296,7 +296,7 @@ struct EchteAntwort {
 };
 
 TEST(EchteFrage, EnterAntwortetJa) {
-    Fenster f({5});
+    Testform f({5});
     f.echteKaesten();
     f.zeige();
     f.klicke("okwurf");
@@ -318,7 +318,7 @@ TEST(EchteFrage, EnterAntwortetJa) {
 }
 
 TEST(EchteFrage, EscapeAntwortetNein) {
-    Fenster f;
+    Testform f;
     f.echteKaesten();
     f.zeige();
     QString titel;

@@ -1,7 +1,7 @@
 // The file dialog's filter in Qt's form.
 
-#include "fenster.h"
 #include "kaesten.h"
+#include "testform.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // library for every number they read.
 
 #include "anwendung.h"
-#include "fenster.h"
+#include "testform.h"
 
 #include <QApplication>
 

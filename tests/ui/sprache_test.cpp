@@ -3,8 +3,8 @@
 // second time under an English locale). Without Qt's catalogue the program's own boxes still
 // name their buttons in German.
 
-#include "fenster.h"
 #include "kaesten.h"
+#include "testform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -112,7 +112,7 @@ class Kastenknoepfe : public testing::TestWithParam<bool> {
 };
 
 TEST_P(Kastenknoepfe, FrageMitJaUndNein) {
-    Fenster f;
+    Testform f;
     f.echteKaesten();
     f.zeige();
     QStringList texte;
@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Deutsch, Kastenknoepfe, testing::Values(true, false),
 // Qt's file dialog, opened by "Datei", and the message it gives for a file that does not exist.
 TEST(Deutsch, DateidialogUndSeineMeldung) {
     QTemporaryDir ordner;
-    Fenster f;
+    Testform f;
     f.echteKaesten();
     f.zeige();
     QStringList dialogtexte;
@@ -169,7 +169,7 @@ TEST(Deutsch, DateidialogUndSeineMeldung) {
 }
 
 TEST(Deutsch, KontextmenueDesZahlfelds) {
-    Fenster f;
+    Testform f;
     auto* zahl = f.element<QLineEdit>("zahl");
     zahl->setText(QStringLiteral("17"));
     const std::unique_ptr<QMenu> menue(zahl->createStandardContextMenu());

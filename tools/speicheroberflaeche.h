@@ -1,14 +1,13 @@
 #pragma once
 // The window in memory: display fields as strings, option boxes as two flags, the file dialog and
-// the questions answered by whoever drives it, every dialog, question or message box reported
-// to an observer at the moment it is shown, and every repaint recorded. Speichertisch drives it in
-// place of the Qt window.
+// the questions answered by whoever drives it, every box (question, message, file dialog)
+// reported to an observer at the moment it is shown, and every repaint recorded. Speichertisch
+// drives it in place of the Qt window.
 
+#include "letztewahl.h"
 #include "schnittstellen.h"
-#include "zufall.h"
 
 #include <array>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,14 +16,17 @@
 
 namespace quentor {
 
-struct Ereignis {
-    enum class Art { dialog, meldung, frage };
-    Art art;
+// One box as it was shown.
+struct Kasten {
+    Kastenart art;
     std::string titel;
-    std::string text; // the message or question, or the dialog's filter
+    std::string text; // the message or question, or the file dialog's filter
 };
 
-class Speicherfenster : public Anzeige, public Optionsfelder, public Meldungen, public Dateidialog {
+class Speicheroberflaeche : public Anzeige,
+                            public Optionsfelder,
+                            public Meldungen,
+                            public Dateidialog {
   public:
     void setzeText(Feld feld, std::string_view text) override;
     std::string text(Feld feld) const override;
@@ -46,31 +48,25 @@ class Speicherfenster : public Anzeige, public Optionsfelder, public Meldungen, 
     void abbrechen() { wahl_.reset(); }
 
     // Called with every box at the moment it is shown; may be empty.
-    std::function<void(const Ereignis&)> beobachter;
-    std::vector<Ereignis> ereignisse;
+    std::function<void(const Kasten&)> beobachter;
+
+    // Every box shown, in order.
+    const std::vector<Kasten>& kaesten() const { return kaesten_; }
     // The controls repainted at once, by name, in order; the grid as `tabellenname`.
-    std::vector<std::string_view> neuGezeichnet;
+    const std::vector<std::string_view>& neuGezeichnet() const { return neuGezeichnet_; }
+    // Forgets the boxes and repaints recorded so far.
+    void vergiss();
 
   private:
-    void zeige(Ereignis ereignis);
+    void zeige(Kasten kasten);
 
     std::array<std::string, anzeigefelder.size()> felder_;
     std::array<int, 2> haken_{};
     bool antwort_ = false;
     std::optional<std::string> wahl_;
-    std::string letzterName_;
-};
-
-// Draws the given reals first, in order, and then those of a generator with a fixed seed.
-class Vorgabezufall : public Zufallsquelle {
-  public:
-    static constexpr std::uint32_t festeSaat = 20120101;
-    float naechste() override;
-    void vorgeben(std::vector<float> werte) { vorgaben_.assign(werte.begin(), werte.end()); }
-
-  private:
-    std::deque<float> vorgaben_;
-    Mersennezufall ersatz_{festeSaat};
+    LetzteWahl<std::string> letzteWahl_;
+    std::vector<Kasten> kaesten_;
+    std::vector<std::string_view> neuGezeichnet_;
 };
 
 } // namespace quentor

@@ -1,4 +1,4 @@
-#include "fenster.h"
+#include "testform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -32,10 +32,10 @@ std::vector<int> alleZahlen() {
     return zahlen;
 }
 
-Fenster::Fenster(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::move(zahlen))) {
+Testform::Testform(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::move(zahlen))) {
     Kaesten& k = form.kaesten();
     k.frage = [this](QWidget*, const QString& titel, const QString& text) {
-        kaesten.push_back({Kasten::Art::frage, titel, text});
+        kaesten.push_back({Kastenart::frage, titel, text});
         if (antworten.empty()) {
             return false;
         }
@@ -44,11 +44,11 @@ Fenster::Fenster(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::mo
         return ja;
     };
     k.warnung = [this](QWidget*, const QString& titel, const QString& text) {
-        kaesten.push_back({Kasten::Art::warnung, titel, text});
+        kaesten.push_back({Kastenart::warnung, titel, text});
     };
-    k.datei = [this](QWidget*, const QString& titel, const QString& filter,
-                     const QString& vorgabe) -> std::optional<QString> {
-        kaesten.push_back({Kasten::Art::datei, titel, filter});
+    k.dateidialog = [this](QWidget*, const QString& titel, const QString& filter,
+                           const QString& vorgabe) -> std::optional<QString> {
+        kaesten.push_back({Kastenart::dateidialog, titel, filter});
         vorgaben.push_back(vorgabe);
         if (dateiwahl.empty()) {
             return std::nullopt;
@@ -62,20 +62,20 @@ Fenster::Fenster(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::mo
     };
 }
 
-void Fenster::zeige() {
+void Testform::zeige() {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 }
 
-void Fenster::klicke(const char* name) const {
+void Testform::klicke(const char* name) const {
     QWidget* w = element(name);
     ASSERT_NE(w, nullptr) << name;
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
 
-QString Fenster::text(const char* name) const {
+QString Testform::text(const char* name) const {
     const QWidget* w = element(name);
     if (const auto* box = qobject_cast<const QLineEdit*>(w)) {
         return box->text();
@@ -90,12 +90,12 @@ QString Fenster::text(const char* name) const {
     return {};
 }
 
-QString Fenster::zellentext(int zeile, int spalte) const {
+QString Testform::zellentext(int zeile, int spalte) const {
     const auto* tabelle = element<QTableView>("tabelle");
     return tabelle->model()->index(zeile, spalte).data(Qt::DisplayRole).toString();
 }
 
-QColor Fenster::zellenfarbe(int zeile, int spalte) const {
+QColor Testform::zellenfarbe(int zeile, int spalte) const {
     const auto* tabelle = element<QTableView>("tabelle");
     return tabelle->model()->index(zeile, spalte).data(Qt::BackgroundRole).value<QBrush>().color();
 }

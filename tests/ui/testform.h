@@ -42,8 +42,7 @@ class Folge : public Zufallsquelle {
 };
 
 struct Kasten {
-    enum class Art { frage, warnung, datei };
-    Art art;
+    Kastenart art;
     QString titel;
     QString text; // the file dialog's filter
 };
@@ -51,11 +50,11 @@ struct Kasten {
 // 0, 1, ..., 36
 std::vector<int> alleZahlen();
 
-class Fenster {
+class Testform {
   public:
-    explicit Fenster(std::vector<int> zahlen = alleZahlen());
-    Fenster(const Fenster&) = delete;
-    Fenster& operator=(const Fenster&) = delete;
+    explicit Testform(std::vector<int> zahlen = alleZahlen());
+    Testform(const Testform&) = delete;
+    Testform& operator=(const Testform&) = delete;
 
     // Shows the window and waits until it is exposed and active.
     void zeige();
