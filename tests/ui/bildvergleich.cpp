@@ -2,9 +2,10 @@
 // scale) against the window as it is drawn here: the same size, and the same pixels wherever no
 // text is drawn; where text is drawn, both must show text, with anti-aliasing and hinting of their
 // own, and none of it cut off. Where text is drawn is found by drawing the window here twice, once
-// with every text colour made transparent; a margin of three pixels around it takes the other
-// system's glyph widths. Also draws the window in its states under a desktop's palette or theme,
-// and compares two pictures pixel for pixel.
+// with every text colour made transparent; a margin of three pixels (at 96 dpi) around it takes the
+// other system's glyph widths. Also draws the window in its states under a desktop's palette or
+// theme, and compares two pictures pixel for pixel.
+//
 // Usage: quentor_bildvergleich [--skala F] BILD.png [HIER.png]   (HIER.png: the window drawn here)
 //        quentor_bildvergleich --zeichne ORDNER [--palette NAME] [--dunkles-thema]
 //        quentor_bildvergleich --gleich A.png B.png
@@ -18,6 +19,7 @@
 #include <QPalette>
 #include <QTest>
 
+#include <cmath>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -156,7 +158,9 @@ int vergleiche(const QImage& hier, const QImage& ohne, const QImage& bild) {
                     hier.width(), hier.height());
         return 1;
     }
-    const QImage maske = schriftmaske(hier, ohne, 3);
+    // Three pixels at 96 dpi, growing with the scale as the glyphs do.
+    const int rand = static_cast<int>(std::ceil(3 * hier.devicePixelRatio()));
+    const QImage maske = schriftmaske(hier, ohne, rand);
     const int falsch = abweichungen(hier, bild, maske);
     const auto zonen = schriftzonen(hier, bild, ohne, maske);
     const int ungleich = fehlendeSchrift(zonen);

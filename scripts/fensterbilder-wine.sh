@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The real window under Wine on a virtual X server, with Qt's windows platform: its picture with
+# Wine's default colours at 96 dpi, compared with the window as Linux draws it; with dark and with
+# high-contrast system colours, each the same picture pixel for pixel; and at 120, 144 and 192 dpi,
+# each the window Qt draws at that scale, every text in place. The pictures are kept in
+# build-windows/ as quentor-fenster-wine*.png. Expects windows.sh's prefix (WINEPREFIX) with no
+# Wine running, and the comparison program built for Linux.
+# Usage: bash scripts/fensterbilder-wine.sh QUENTOR.EXE QUENTOR_BILDVERGLEICH
+set -euo pipefail
+cd "$(dirname "$0")/.."
+programm=$1
+vergleich=$2
+bilder="$PWD/build-windows"
+status=0
+arbeit=$(mktemp -d)
+trap 'rm -rf "$arbeit"' EXIT
+export XDG_RUNTIME_DIR="$arbeit"
+
+# Shows the window, saves its picture as quentor-fenster-wine$1.png and ends Wine. A Wine started
+# without the display (by a registry change) ends first: its desktop would not show the window.
+bild() {
+    local datei="$bilder/quentor-fenster-wine$1.png"
+    rm -f "$datei"
+    wineserver -k || true
+    wineserver -w
+    if xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
+        bash scripts/fensterbild.sh "$datei" wine "$programm"; then
+        echo "Fenster unter Wine: $datei"
+    else
+        status=1
+    fi
+    wineserver -k || true
+}
+
+# Sets the system colours given as NAME "R G B" pairs (Wine reads them from the registry).
+systemfarben() {
+    while [ $# -gt 0 ]; do
+        wine reg add 'HKCU\Control Panel\Colors' /v "$1" /t REG_SZ /d "$2" /f >/dev/null
+        shift 2
+    done
+}
+
+farbschema() {
+    local name=$1 flaeche=$2 text=$3 auswahl=$4
+    systemfarben Window "$flaeche" ButtonFace "$flaeche" Menu "$flaeche" WindowText "$text" \
+        ButtonText "$text" MenuText "$text" Hilight "$auswahl" HilightText "$flaeche"
+    bild "-$name"
+    "$vergleich" --gleich "$bilder/quentor-fenster-wine.png" \
+        "$bilder/quentor-fenster-wine-$name.png" || status=1
+}
+
+bild ""
+"$vergleich" "$bilder/quentor-fenster-wine.png" || status=1
+
+# The user's colours, restored afterwards.
+gesichert="$arbeit/farben.reg"
+wine reg export 'HKCU\Control Panel\Colors' "$(winepath -w "$gesichert")" /y >/dev/null
+farbschema dunkel "32 32 32" "230 230 230" "0 120 215"
+farbschema kontrast "0 0 0" "255 255 255" "26 235 255"
+wine reg delete 'HKCU\Control Panel\Colors' /f >/dev/null
+wine reg import "$(winepath -w "$gesichert")" >/dev/null 2>&1
+
+for dpi in 120 144 192; do
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+    bild "-$dpi"
+    skala=$(awk -v d="$dpi" 'BEGIN { print d / 96 }')
+    "$vergleich" --skala "$skala" "$bilder/quentor-fenster-wine-$dpi.png" || status=1
+done
+wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
+wineserver -k || true
+exit "$status"
