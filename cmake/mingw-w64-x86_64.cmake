@@ -1,27 +1,13 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64 compilers (posix thread model). The
-# programs and tests run here under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(QUENTOR_MINGW x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUENTOR_MINGW}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUENTOR_MINGW}-g++-posix)
-set(CMAKE_RC_COMPILER ${QUENTOR_MINGW}-windres)
-
-# Headers, libraries and CMake packages of the target come from the MinGW tree only, programs from
-# the host. A header-only package of the host is taken on purpose (cmake/kreuzbau_pakete.cmake).
-set(CMAKE_FIND_ROOT_PATH /usr/${QUENTOR_MINGW})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Cross build for 64-bit Windows with Debian's MinGW-w64 compilers (posix thread model), the same
+# as Qt for Windows is built with. The programs and tests run here under Wine. A header-only
+# package of the host is taken on purpose (cmake/kreuzbau_pakete.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-werkzeuge.cmake)
 
 # Qt for Windows, built by scripts/qt-windows.sh into a folder of its own, is a second root for
-# the target's packages; its moc, rcc and uic are the host's Qt of the same version.
+# the target's packages; its moc, rcc and uic are the host's Qt of the same version, found where
+# Qt for Windows was told of them when it was built.
 if(QUENTOR_QT_WINDOWS)
   list(APPEND CMAKE_FIND_ROOT_PATH ${QUENTOR_QT_WINDOWS})
-  set(QT_HOST_PATH /usr)
-  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
 
 # The C and C++ runtimes and winpthread are linked into every .exe, so each one runs by itself:

@@ -20,17 +20,9 @@ paketversion=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 version=${paketversion%%+*}
 version=${version%%-*}
 
-# The cross compilers for Qt's own build; the project's builds use cmake/mingw-w64-x86_64.cmake.
-werkzeugkette="set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER $mingw-gcc-posix)
-set(CMAKE_CXX_COMPILER $mingw-g++-posix)
-set(CMAKE_RC_COMPILER $mingw-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/$mingw)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)"
+# The cross compilers, as the project's builds have them; its settings name the cache folder.
+werkzeugdatei="$PWD/cmake/mingw-w64-x86_64-werkzeuge.cmake"
+werkzeugkette=$(grep '^set(' "$werkzeugdatei")
 
 # What the window (ui/) and its tests (tests/ui/) need: Core, Gui, Widgets and Test, the platform
 # plugins windows (the program), offscreen (the tests) and minimal, the windowsvista style. The
@@ -101,7 +93,7 @@ fehlschlag() {
 }
 
 # Debian's source package, fetched with apt from the archive this machine already uses: its
-# enabled binary entries for this release, as deb-src, in an apt state of our own, so the
+# enabled binary entries, as deb-src, in an apt state of our own, so the
 # system's apt configuration stays as it is. apt checks the Release files' signatures with the
 # system's keyrings and the downloaded files' checksums.
 apt_ordner=$(mktemp -d)
@@ -114,49 +106,23 @@ mkdir -p "$apt_ordner/quellen.d" "$apt_ordner/listen/partial" "$apt_ordner/cache
 if [ "$(id -u)" -eq 0 ] && id _apt >/dev/null 2>&1; then
     chown _apt "$apt_ordner/paket"
 fi
-codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-# Suites of this release only (bookworm, bookworm-updates, bookworm-security, ...) with the
-# component main: entries of other vendors mostly name suites or components of their own. One that
-# does not and offers no sources only costs a failed index, which apt then leaves out.
+# Every enabled binary entry becomes the same entry for sources. An entry whose archive offers no
+# sources only costs a failed index, which apt then leaves out.
 for datei in /etc/apt/sources.list.d/*.sources; do
     [ -f "$datei" ] || continue
-    awk -v codename="$codename" '
-        BEGIN { RS = ""; FS = "\n" }
-        {
-            typen = ""; suiten = ""; an = 1; rest = ""
-            for (i = 1; i <= NF; i++) {
-                zeile = $i
-                if (zeile ~ /^#/) continue
-                n = index(zeile, ":"); feld = tolower(substr(zeile, 1, n - 1))
-                wert = substr(zeile, n + 1)
-                if (n > 0 && feld == "types") { typen = wert; continue }
-                if (n > 0 && feld == "suites") { suiten = wert; continue }
-                if (n > 0 && feld == "enabled") { if (wert ~ /no/) an = 0; continue }
-                rest = rest zeile "\n"
-            }
-            if (!an || (" " typen " ") !~ /[ \t]deb[ \t]/ ||
-                ("\n" rest) !~ /\n[Cc]omponents:[^\n]*[ \t]main([ \t]|\n)/)
-                next
-            passend = ""; k = split(suiten, s, /[ \t]+/)
-            for (j = 1; j <= k; j++)
-                if (s[j] == codename || index(s[j], codename "-") == 1) passend = passend " " s[j]
-            if (passend != "") printf "Types: deb-src\nSuites:%s\n%s\n", passend, rest
-        }' "$datei" >>"$apt_ordner/quellen.d/debian.sources"
-done
+    # deb822 paragraphs: types that name deb, not switched off by "Enabled: no".
+    awk 'BEGIN { RS = ""; ORS = "\n\n" }
+        /(^|\n)Types:([^\n]*[ \t])?deb([ \t]|\n|$)/ && !/(^|\n)Enabled:[ \t]*[Nn]o/ {
+            if (!sub(/^Types:[^\n]*/, "Types: deb-src")) sub(/\nTypes:[^\n]*/, "\nTypes: deb-src")
+            print
+        }' "$datei"
+done >"$apt_ordner/quellen.d/debian.sources"
 for datei in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-    [ -f "$datei" ] || continue
-    awk -v codename="$codename" '
-        $1 == "deb" {
-            $1 = "deb-src"; i = 1
-            if ($2 ~ /^\[/) for (i = 2; i < NF && $i !~ /\]$/; i++) {}
-            suite = $(i + 2); teile = " " $0 " "
-            if ((suite == codename || index(suite, codename "-") == 1) && teile ~ / main /) print
-        }' "$datei" >>"$apt_ordner/quellen.list"
-done
-touch "$apt_ordner/quellen.list" "$apt_ordner/quellen.d/debian.sources"
+    if [ -f "$datei" ]; then sed -n 's/^deb\([[:space:]]\)/deb-src\1/p' "$datei"; fi
+done >"$apt_ordner/quellen.list"
 if ! grep -qE '^(Types: )?deb-src' "$apt_ordner/quellen.list" "$apt_ordner/quellen.d/debian.sources"
 then
-    echo "Keine Debian-Paketquelle für $codename in /etc/apt gefunden." >&2
+    echo "Keine Debian-Paketquelle in /etc/apt gefunden." >&2
     exit 1
 fi
 apt=(apt-get -q -o Dir::Etc::SourceList="$apt_ordner/quellen.list"
@@ -172,7 +138,8 @@ fi
 dpkg-source --no-copy -x "$apt_ordner"/paket/qt6-base_*.dsc "$quellen" >>"$protokoll" 2>&1 ||
     fehlschlag "das Auspacken der Quellen"
 
-printf '%s\n' "$werkzeugkette" >"$arbeit/mingw.cmake"
+# A copy in the work folder: Qt records the toolchain file it was built with.
+cp "$werkzeugdatei" "$arbeit/mingw.cmake"
 echo "Konfiguriere"
 cmake -S "$quellen" -B "$arbeit/bau" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$arbeit/mingw.cmake" \
     -DCMAKE_INSTALL_PREFIX="$ordner" "${optionen[@]}" >>"$protokoll" 2>&1 ||
