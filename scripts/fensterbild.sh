@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Runs on a (virtual) X display: starts the given program, waits until its window, titled
-# "Tool / Quentor / V.2012.1", is mapped, gives it two seconds for its first paint, saves the
-# window's picture as PNG and ends the program.
+# Runs on a (virtual) X display: starts the given program, waits until its window, found by the
+# title the program gives it (core/texte.h), is mapped, gives it two seconds for its first paint,
+# saves the window's picture as PNG and ends the program.
 # Usage: bash scripts/fensterbild.sh BILD.png PROGRAMM [ARGUMENTE...]
 set -euo pipefail
 bild=$1
 shift
-titel="Tool / Quentor / V.2012.1"
+titel=$(sed -n 's/.* fenstertitel = "\(.*\)";$/\1/p' "$(dirname "$0")/../core/texte.h")
 "$@" >/dev/null 2>&1 &
 pid=$!
 fenster=""
