@@ -15,6 +15,10 @@ qt=$(bash scripts/qt-windows.sh --ordner)
 # As in the test preset: a Wine prefix of our own in the build folder, no debug output, no offer to
 # install Mono or Gecko; without a display Wine opens no window of its own either.
 export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine names the files of the Linux file system in the Unix locale's character set: in a locale
+# the machine does not have (LANG=de_DE.UTF-8 without it generated) that is ASCII, and no path with
+# "ü" or "€" can be created. The tests (CMakePresets.json) and everything here run in C.UTF-8.
+export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
 
 # Another Qt than the one the build folder was configured with (other options, another version):
