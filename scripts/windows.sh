@@ -81,17 +81,13 @@ if [ -n "$zeile" ]; then
     echo "$zaehlung"
 fi
 
-# The release: quentor-VERSION-win64.zip and quentor-VERSION-win64-setup.exe in build-windows/.
+# The release: quentor-VERSION-win64.zip, quentor-VERSION-win64-setup.exe, their bill of
+# materials and SHA256SUMS in build-windows/ (scripts/windows-freigabe.sh).
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
-if (cd build-windows && cpack >"$protokoll" 2>&1); then
-    for paket in build-windows/quentor-"$version"-win64{.zip,-setup.exe}; do
-        echo "Paket: $paket ($(du -h "$paket" | cut -f1))"
-    done
+if bash scripts/windows-freigabe.sh build-windows; then
     bash tests/installationsprogramm_test.sh "build-windows/quentor-$version-win64-setup.exe" \
         "$version" || status=1
 else
-    cat "$protokoll"
-    echo "CPack ist fehlgeschlagen." >&2
     status=1
 fi
 
