@@ -13,5 +13,7 @@ WINDOWS_PAKETE=(cmake make g++-mingw-w64-x86-64-posix googletest nlohmann-json3-
 # Qt for Windows, built from its Debian source package by scripts/qt-windows.sh.
 QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev
                    qt6-base-dev-tools qt6-translations-l10n)
+# The release steps' bill of materials (scripts/stueckliste.py).
+FREIGABE_PAKETE=(python3)
 PAKET_PAKETE=(desktop-file-utils appstream lintian dpkg-dev librsvg2-bin)
 SYMBOL_PAKETE=(librsvg2-bin imagemagick)

@@ -15,6 +15,10 @@ qt=$(bash scripts/qt-windows.sh --ordner)
 # As in the test preset: a Wine prefix of our own in the build folder, no debug output, no offer to
 # install Mono or Gecko; without a display Wine opens no window of its own either.
 export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine names the files of the Linux file system in the Unix locale's character set: in a locale
+# the machine does not have (LANG=de_DE.UTF-8 without it generated) that is ASCII, and no path with
+# "ü" or "€" can be created. The tests (CMakePresets.json) and everything here run in C.UTF-8.
+export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
 
 # Another Qt than the one the build folder was configured with (other options, another version):
@@ -77,17 +81,13 @@ if [ -n "$zeile" ]; then
     echo "$zaehlung"
 fi
 
-# The release: quentor-VERSION-win64.zip and quentor-VERSION-win64-setup.exe in build-windows/.
+# The release: quentor-VERSION-win64.zip, quentor-VERSION-win64-setup.exe, their bill of
+# materials and SHA256SUMS in build-windows/ (scripts/windows-freigabe.sh).
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
-if (cd build-windows && cpack >"$protokoll" 2>&1); then
-    for paket in build-windows/quentor-"$version"-win64{.zip,-setup.exe}; do
-        echo "Paket: $paket ($(du -h "$paket" | cut -f1))"
-    done
+if bash scripts/windows-freigabe.sh build-windows; then
     bash tests/installationsprogramm_test.sh "build-windows/quentor-$version-win64-setup.exe" \
         "$version" || status=1
 else
-    cat "$protokoll"
-    echo "CPack ist fehlgeschlagen." >&2
     status=1
 fi
 
