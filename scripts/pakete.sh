@@ -9,7 +9,7 @@ BENCH_PAKETE=(libbenchmark-dev valgrind)
 FUZZ_PAKETE=(clang libclang-rt-14-dev)
 PRUEF_PAKETE=(clang clang-tidy clang-format cppcheck)
 WINDOWS_PAKETE=(cmake make g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev wine wine64
-                fonts-liberation nsis)
+                fontconfig fonts-liberation nsis)
 # Qt for Windows, built from its Debian source package by scripts/qt-windows.sh.
 QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev
                    qt6-base-dev-tools qt6-translations-l10n)

@@ -44,7 +44,8 @@ fi
 # substitute serves programs that ask Windows for Arial.
 schriften="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$schriften"
-cp -u /usr/share/fonts/truetype/liberation/LiberationSans-*.ttf "$schriften/"
+liberation=$(dirname "$(fc-match -f '%{file}' 'Liberation Sans')")
+cp -u "$liberation"/LiberationSans-*.ttf "$schriften/"
 wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ /d 'C:\windows\Fonts' /f >/dev/null
 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v Arial \
     /t REG_SZ /d 'Liberation Sans' /f >/dev/null
@@ -72,12 +73,8 @@ trap 'wineserver -k || true; rm -f "$protokoll"' EXIT
 status=0
 ctest --preset windows -j "$(nproc)" 2>&1 | tee "$protokoll" || status=$?
 
-zeile=$(grep -E "tests passed, [0-9]+ tests failed out of [0-9]+" "$protokoll" | tail -1 || true)
-if [ -n "$zeile" ]; then
-    gesamt=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$zeile")
-    fehler=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$zeile")
-    uebersprungen=$(grep -cE "^\s+[0-9]+ - .*\(Skipped\)" "$protokoll" || true)
-    zaehlung="ctest unter Wine: $((gesamt - fehler - uebersprungen)) passed, $fehler failed, $uebersprungen skipped"
+if zaehlung=$(bash scripts/ctest-zaehlung.sh "$protokoll"); then
+    zaehlung="ctest unter Wine: $zaehlung"
     echo "$zaehlung"
 fi
 
@@ -97,10 +94,14 @@ fi
 wineserver -k || true
 exec 3>&-
 wineserver -w
-cmake --preset dev >/dev/null
-cmake --build --preset dev --target quentor_bildvergleich -j "$(nproc)" >/dev/null
+# The comparison is the Linux build's picture tool, from the build of the tests (scripts/test.sh,
+# preset QUENTOR_PRESET, by default dev): no other Linux build is made; a folder not built yet
+# gets only the tool.
+preset=${QUENTOR_PRESET:-dev}
+linux=$(cmake --preset "$preset" | sed -n 's/^-- Build files have been written to: //p')
+cmake --build --preset "$preset" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
 bash scripts/fensterbilder-wine.sh build-windows/ui/quentor.exe \
-    build/tests/ui/quentor_bildvergleich || status=1
+    "$linux/tests/ui/quentor_bildvergleich" || status=1
 
 # The test run's result once more as the last line.
 [ -z "${zaehlung:-}" ] || echo "$zaehlung"
