@@ -16,9 +16,7 @@ void alleRollenFest(QPalette& palette) {
     }
 }
 
-} // namespace
-
-QPalette hellePalette() {
+QPalette baueHellePalette() {
     const QColor fenster(239, 239, 239);
     const QColor hell = fenster.lighter(150);
     const QColor mittel = fenster.darker(130);
@@ -39,6 +37,14 @@ QPalette hellePalette() {
     palette.setColor(QPalette::Disabled, QPalette::Shadow, schatten.lighter(150));
     palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
     alleRollenFest(palette);
+    return palette;
+}
+
+} // namespace
+
+// Built once: the window and each of its buttons take it at start.
+QPalette hellePalette() {
+    static const QPalette palette = baueHellePalette();
     return palette;
 }
 
