@@ -18,18 +18,21 @@ export XDG_RUNTIME_DIR="$arbeit"
 
 # Shows the window, saves its picture as quentor-fenster-wine$1.png and ends Wine. A Wine started
 # without the display (by a registry change) ends first: its desktop would not show the window.
+# Wine now and then starts a program without showing its window: then once more.
 bild() {
-    local datei="$bilder/quentor-fenster-wine$1.png"
+    local datei="$bilder/quentor-fenster-wine$1.png" versuch
     rm -f "$datei"
-    wineserver -k || true
-    wineserver -w
-    if xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
-        bash scripts/fensterbild.sh "$datei" wine "$programm"; then
-        echo "Fenster unter Wine: $datei"
-    else
-        status=1
-    fi
-    wineserver -k || true
+    for versuch in 1 2; do
+        wineserver -k || true
+        wineserver -w
+        if xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
+            bash scripts/fensterbild.sh "$datei" wine "$programm"; then
+            echo "Fenster unter Wine: $datei"
+            wineserver -k || true
+            return
+        fi
+    done
+    status=1
 }
 
 # Sets the system colours given as NAME "R G B" pairs (Wine reads them from the registry).
