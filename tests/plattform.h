@@ -11,6 +11,8 @@
 #else
 #include <sys/resource.h>
 #include <unistd.h>
+
+#include <fstream>
 #endif
 
 namespace quentor::test {
@@ -33,6 +35,20 @@ inline long spitzenspeicherKiB() {
     rusage verbrauch{};
     ::getrusage(RUSAGE_SELF, &verbrauch);
     return verbrauch.ru_maxrss;
+#endif
+}
+
+// The process's resident memory now, in KiB.
+inline long speicherKiB() {
+#ifdef _WIN32
+    PROCESS_MEMORY_COUNTERS zaehler{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &zaehler, sizeof zaehler);
+    return static_cast<long>(zaehler.WorkingSetSize / 1024);
+#else
+    long seiten = 0;
+    long resident = 0;
+    std::ifstream("/proc/self/statm") >> seiten >> resident;
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
 #endif
 }
 

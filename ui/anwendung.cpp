@@ -10,6 +10,9 @@
 #include <QPixmap>
 #include <QResource>
 #include <QTranslator>
+#if QT_CONFIG(settings)
+#include <QSettings>
+#endif
 
 namespace quentor {
 
@@ -53,12 +56,30 @@ QTranslator* deutschEinrichten(QCoreApplication& app) {
     return nullptr;
 }
 
+// Qt keeps the settings of its own dialogs (the file dialog's folders, history and view) under the
+// organisation "QtProject", shared by every Qt program of the user, reads them when a dialog is
+// built and writes them when it closes. The program keeps nothing between runs: the settings of
+// the user and of the system are pointed at a folder that cannot exist, inside a device file, so
+// nothing is read from them and nothing can be written. (Qt for Windows is built without settings,
+// which there would live in the registry.)
+void keineEinstellungen() {
+#if QT_CONFIG(settings)
+    const QString nirgends = QStringLiteral("/dev/null");
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        for (const QSettings::Scope bereich : {QSettings::UserScope, QSettings::SystemScope}) {
+            QSettings::setPath(format, bereich, nirgends);
+        }
+    }
+#endif
+}
+
 } // namespace
 
 QTranslator* anwendungEinrichten(QApplication& app) {
     // Qt's own style on every system: with the window's fixed light palette (hellepalette.h) the
     // fixed layout looks the same, to the pixel, on Linux under any desktop's theme and on Windows
     // with any system colours.
+    keineEinstellungen();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QGuiApplication::setDesktopFileName(QStringLiteral(QUENTOR_APP_ID));
     if (const QIcon eingebaut = symbol(); !eingebaut.isNull()) {
