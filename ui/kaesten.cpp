@@ -44,14 +44,35 @@ void zeigeWarnung(QWidget* eltern, const QString& titel, const QString& text) {
     box.exec();
 }
 
-std::optional<QString> zeigeDateidialog(QWidget* eltern, const QString& titel,
-                                        const QString& filter, const QString& vorgabe) {
-    QFileDialog dialog(eltern, titel, QString(), filter);
+namespace {
+
+// The window's one file dialog, built when it is first opened and kept as the window's child
+// until the window closes, as a file dialog control of the window would be. A dialog built anew
+// for every "Datei" would make its icons anew too, and every picture Qt draws of a new icon is
+// kept in Qt's pixmap cache under a new key: the memory of a long session would grow with every
+// use of the dialog until that cache is full.
+QFileDialog& dialogVon(QWidget& eltern) {
+    const auto name = QStringLiteral("Dialog1");
+    if (auto* dialog = eltern.findChild<QFileDialog*>(name, Qt::FindDirectChildrenOnly)) {
+        return *dialog;
+    }
+    auto* dialog = new QFileDialog(&eltern);
+    dialog->setObjectName(name);
     // Qt's own dialog speaks German through Qt's catalogue; a desktop's native one would follow
     // the system's language instead.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return *dialog;
+}
+
+} // namespace
+
+std::optional<QString> zeigeDateidialog(QWidget* eltern, const QString& titel,
+                                        const QString& filter, const QString& vorgabe) {
+    QFileDialog& dialog = dialogVon(*eltern);
+    dialog.setWindowTitle(titel);
+    dialog.setNameFilter(filter);
     if (!vorgabe.isEmpty()) {
         dialog.selectFile(vorgabe);
     }

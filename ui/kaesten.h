@@ -21,8 +21,9 @@ namespace quentor {
 bool zeigeFrage(QWidget* eltern, const QString& titel, const QString& text);
 // A message with a warning icon and an OK button; returns once it is closed.
 void zeigeWarnung(QWidget* eltern, const QString& titel, const QString& text);
-// The file-open dialog with a title and a Qt name filter, opened on `vorgabe` when it is not
-// empty. The chosen file's full path, or nothing when cancelled.
+// The file-open dialog `Dialog1` of the window `eltern` (not null), with a title and a Qt name
+// filter, opened on `vorgabe` when it is not empty. The chosen file's full path, or nothing when
+// cancelled. The same dialog serves every call for that window, so it opens where it was left.
 std::optional<QString> zeigeDateidialog(QWidget* eltern, const QString& titel,
                                         const QString& filter, const QString& vorgabe);
 
