@@ -6,7 +6,7 @@ START_PAKETE=(xvfb xauth x11-utils imagemagick)
 # The window on other desktops: platform themes, a Wayland compositor and Qt's wayland platform.
 DESKTOP_PAKETE=(qt6ct qt6-gtk-platformtheme gnome-themes-extra weston qt6-wayland)
 BENCH_PAKETE=(libbenchmark-dev valgrind)
-FUZZ_PAKETE=(clang libclang-rt-14-dev)
+FUZZ_PAKETE=(clang libclang-rt-dev)
 PRUEF_PAKETE=(clang clang-tidy clang-format cppcheck)
 WINDOWS_PAKETE=(cmake make g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev wine wine64
                 fontconfig fonts-liberation nsis)

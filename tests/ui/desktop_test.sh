@@ -84,7 +84,7 @@ skalen() {
 pruefe_protokoll() {
     local protokoll=$1 muster
     for muster in 'set_title\("Tool / Quentor / V\.2012\.1"\)' 'set_min_size\(424, 535\)' \
-        'set_max_size\(424, 535\)' 'create_buffer\(new id wl_buffer@[0-9]+, [0-9]+, 424, 535,'; do
+        'set_max_size\(424, 535\)' 'create_buffer\(new id wl_buffer[@#][0-9]+, [0-9]+, 424, 535,'; do
         if grep -qE "$muster" "$protokoll"; then
             echo "Wayland: $muster"
         else
