@@ -39,6 +39,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <optional>
 #include <random>
 #include <thread>
 
@@ -383,13 +384,16 @@ class Dauerlauf {
     Wachhund wachhund_;
 };
 
-} // namespace
-} // namespace quentor
+// What the command line asks for.
+struct Lauf {
+    long anzahl = 0;
+    long alle = 0;
+    unsigned saat = 0;
+    std::size_t nur = aktionen.size(); // all kinds of action
+    long bedenkzeit = 0;
+};
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    quentor::anwendungEinrichten(app);
-    QCommandLineParser optionen;
+void beschreibeOptionen(QCommandLineParser& optionen) {
     optionen.setApplicationDescription(
         QStringLiteral("Zufällige Benutzeraktionen am echten Fenster, mit Speicherverlauf."));
     optionen.addHelpOption();
@@ -406,29 +410,48 @@ int main(int argc, char* argv[]) {
                          {QStringLiteral("bedenkzeit"),
                           QStringLiteral("Millisekunden, die jeder Dialog offen bleibt."),
                           QStringLiteral("MS"), QStringLiteral("20")}});
-    optionen.process(app);
+}
+
+// The run the options describe, or nothing when one of them is not understood.
+std::optional<Lauf> liesOptionen(const QCommandLineParser& optionen) {
+    Lauf lauf;
     bool ok[4] = {};
-    const long anzahl = optionen.value(QStringLiteral("ereignisse")).toLong(&ok[0]);
-    const long alle = optionen.value(QStringLiteral("alle")).toLong(&ok[1]);
-    const unsigned saat = optionen.value(QStringLiteral("saat")).toUInt(&ok[2]);
-    const long bedenkzeit = optionen.value(QStringLiteral("bedenkzeit")).toLong(&ok[3]);
-    std::size_t nur = 0;
-    while (nur < quentor::aktionen.size() &&
-           optionen.value(QStringLiteral("nur")) != QLatin1String(quentor::aktionen[nur].name)) {
-        ++nur;
+    lauf.anzahl = optionen.value(QStringLiteral("ereignisse")).toLong(&ok[0]);
+    lauf.alle = optionen.value(QStringLiteral("alle")).toLong(&ok[1]);
+    lauf.saat = optionen.value(QStringLiteral("saat")).toUInt(&ok[2]);
+    lauf.bedenkzeit = optionen.value(QStringLiteral("bedenkzeit")).toLong(&ok[3]);
+    if (optionen.isSet(QStringLiteral("nur"))) {
+        lauf.nur = 0;
+        while (lauf.nur < aktionen.size() &&
+               optionen.value(QStringLiteral("nur")) != QLatin1String(aktionen[lauf.nur].name)) {
+            ++lauf.nur;
+        }
+        ok[0] = ok[0] && lauf.nur < aktionen.size();
     }
-    const bool nurBekannt =
-        !optionen.isSet(QStringLiteral("nur")) || nur < quentor::aktionen.size();
-    if (!ok[0] || !ok[1] || !ok[2] || !ok[3] || !nurBekannt || anzahl < 2 || alle < 1 ||
-        bedenkzeit < 0) {
+    const bool gueltig = ok[0] && ok[1] && ok[2] && ok[3] && lauf.anzahl >= 2 && lauf.alle >= 1 &&
+                         lauf.bedenkzeit >= 0;
+    return gueltig ? std::optional<Lauf>(lauf) : std::nullopt;
+}
+
+} // namespace
+} // namespace quentor
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    quentor::anwendungEinrichten(app);
+    QCommandLineParser optionen;
+    quentor::beschreibeOptionen(optionen);
+    optionen.process(app);
+    const std::optional<quentor::Lauf> lauf = quentor::liesOptionen(optionen);
+    if (!lauf) {
         std::fprintf(stderr, "%s", qPrintable(optionen.helpText()));
         return 2;
     }
     QTemporaryDir ordner;
-    std::mt19937 zufall(saat);
+    std::mt19937 zufall(lauf->saat);
     const QStringList dateien = quentor::legeDateienAn(ordner, zufall);
-    quentor::Dauerlauf lauf(saat, bedenkzeit, nur, dateien);
-    lauf.zeige();
-    lauf.laufe(anzahl, alle);
+    quentor::Dauerlauf dauerlauf(lauf->saat, lauf->bedenkzeit, lauf->nur, dateien);
+    dauerlauf.zeige();
+    dauerlauf.laufe(lauf->anzahl, lauf->alle);
     return 0;
 }
