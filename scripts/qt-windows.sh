@@ -60,12 +60,19 @@ optionen=(
     -DFEATURE_direct2d=OFF
     -DFEATURE_directwrite=OFF
     -DFEATURE_directwrite3=OFF
+    # No QSettings: Qt's file dialog would keep its folders and view in the registry
+    # (HKCU\Software\QtProject), read them back when it is built and share them with every other
+    # Qt program of the user; the program keeps nothing between runs. The patch below lets the
+    # Windows code build without it.
+    -DFEATURE_settings=OFF
 )
+# Our one change to Debian's source, applied after Debian's own patches.
+patch_datei="$PWD/cmake/qt-windows-ohne-einstellungen.patch"
 
 # What the folder holds besides Qt itself; a change here builds it afresh, like another option.
 inhalt="DLLs ohne Symbole; Lizenzen und Herkunft des Ausgelieferten in lizenzen/"
-kennung=$(printf '%s\n' "$paketversion" "$werkzeugkette" "${optionen[@]}" "$inhalt" | sha256sum |
-    cut -c1-10)
+kennung=$(printf '%s\n' "$paketversion" "$werkzeugkette" "${optionen[@]}" "$inhalt" |
+    cat - "$patch_datei" | sha256sum | cut -c1-10)
 ordner="$cache/qt-$version-windows-$kennung"
 marke="$ordner/quentor-fertig"
 
@@ -137,6 +144,7 @@ fi
     >>"$protokoll" 2>&1 || fehlschlag "das Laden der Quellen"
 dpkg-source --no-copy -x "$apt_ordner"/paket/qt6-base_*.dsc "$quellen" >>"$protokoll" 2>&1 ||
     fehlschlag "das Auspacken der Quellen"
+patch -p1 -d "$quellen" <"$patch_datei" >>"$protokoll" 2>&1 || fehlschlag "das Anwenden des Patches"
 
 # A copy in the work folder: Qt records the toolchain file it was built with.
 cp "$werkzeugdatei" "$arbeit/mingw.cmake"
@@ -178,6 +186,7 @@ lizenzen="$ordner/lizenzen"
 mkdir -p "$lizenzen"
 cp "$quellen/LICENSES/LGPL-3.0-only.txt" "$quellen/LICENSES/GPL-3.0-only.txt" "$lizenzen/"
 cp "$quellen/debian/copyright" "$lizenzen/debian-copyright.txt"
+cp "$patch_datei" "$lizenzen/"
 ninja -C "$arbeit/bau" -t deps |
     awk '/^[^ ]/ { ausgeliefert = $1 !~ /^src\/testlib\// } ausgeliefert && /^ / { print $1 }' |
     sed -n "s|^$quellen/||p" | xargs -r dirname | sort -u >"$arbeit/benutzt.txt"
@@ -194,8 +203,8 @@ done
     echo "die Teile anderer Herkunft, die darin stecken, nennt src/ mit ihren Lizenzen."
     echo
     echo "Gebaut aus Debians Quellpaket qt6-base, Version $paketversion (der Quelltext: apt-get"
-    echo "source qt6-base=$paketversion), mit MinGW-w64 ($mingw, POSIX-Threads) und diesen"
-    echo "CMake-Optionen:"
+    echo "source qt6-base=$paketversion) und dem Patch $(basename "$patch_datei"), mit MinGW-w64"
+    echo "($mingw, POSIX-Threads) und diesen CMake-Optionen:"
     printf '  %s\n' "${optionen[@]}"
 } >"$lizenzen/HERKUNFT.txt"
 dauer=$((SECONDS - beginn))
