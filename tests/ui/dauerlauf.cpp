@@ -141,14 +141,13 @@ class Antworter : public QObject {
             offen_ = kasten;
             beantwortetAm_ = -1;
             seit_.start();
-        } else if (beantwortetAm_ < 0 && seit_.elapsed() >= bedenkzeit) {
-            beantwortetAm_ = seit_.elapsed();
-            beantworte(kasten);
         } else if (seit_.elapsed() > 10000 + bedenkzeit) {
             abbruch(ereignis_, QStringLiteral("ein Dialog blieb offen: ") + kasten->windowTitle());
-        } else if (kasten == beantwortet_ && seit_.elapsed() > beantwortetAm_ + 300) {
+        } else if ((beantwortetAm_ < 0 && seit_.elapsed() >= bedenkzeit) ||
+                   (kasten == beantwortet_ && seit_.elapsed() > beantwortetAm_ + 300)) {
+            // Its first answer, or still open after it: a file dialog is then cancelled.
             beantwortetAm_ = seit_.elapsed();
-            beantworte(kasten); // still open after its answer: cancelled
+            beantworte(kasten);
         }
     }
     void beantworte(QWidget* kasten) {
@@ -313,7 +312,7 @@ class Dauerlauf {
                                           QStringLiteral(" 12.5"),
                                           QStringLiteral("abc")};
         auto* zahl = form_.findChild<QLineEdit*>(QStringLiteral("zahl"));
-        const QString text = texte[wuerfle(static_cast<unsigned>(texte.size()))];
+        const QString& text = texte[wuerfle(static_cast<unsigned>(texte.size()))];
         fuehreAus([&] {
             QTest::keyClick(zahl, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(zahl, Qt::Key_Delete);
