@@ -25,12 +25,18 @@ inline int prozessnummer() {
 #endif
 }
 
+#ifdef _WIN32
+inline PROCESS_MEMORY_COUNTERS speicherzaehler() {
+    PROCESS_MEMORY_COUNTERS zaehler{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &zaehler, sizeof zaehler);
+    return zaehler;
+}
+#endif
+
 // The process's peak memory so far, in KiB.
 inline long spitzenspeicherKiB() {
 #ifdef _WIN32
-    PROCESS_MEMORY_COUNTERS zaehler{};
-    GetProcessMemoryInfo(GetCurrentProcess(), &zaehler, sizeof zaehler);
-    return static_cast<long>(zaehler.PeakWorkingSetSize / 1024);
+    return static_cast<long>(speicherzaehler().PeakWorkingSetSize / 1024);
 #else
     rusage verbrauch{};
     ::getrusage(RUSAGE_SELF, &verbrauch);
@@ -41,9 +47,7 @@ inline long spitzenspeicherKiB() {
 // The process's resident memory now, in KiB.
 inline long speicherKiB() {
 #ifdef _WIN32
-    PROCESS_MEMORY_COUNTERS zaehler{};
-    GetProcessMemoryInfo(GetCurrentProcess(), &zaehler, sizeof zaehler);
-    return static_cast<long>(zaehler.WorkingSetSize / 1024);
+    return static_cast<long>(speicherzaehler().WorkingSetSize / 1024);
 #else
     long seiten = 0;
     long resident = 0;
