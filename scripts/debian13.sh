@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Proves that the project builds, passes its tests and runs on a fresh Debian 13 (on an older
+# host too, in a Debian 13 root made here with mmdebstrap, needing root or sudo): in a fresh clone
+# of HEAD inside it, the README's two commands (scripts/start.sh, scripts/test.sh), then the Debian
+# package built by scripts/paket.sh (on Debian 12, the oldest system supported) installed with apt
+# and its window started: its picture must be the one start.sh saved. The root is made afresh
+# every time and removed afterwards; the packages it downloads are kept for the next one.
+# Usage: bash scripts/debian13.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/debian13-wurzel.sh
+
+pakete=(build-paket/quentor_*.deb)
+if [ ! -f "${pakete[0]}" ]; then
+    echo "Kein Paket in build-paket/: erst bash scripts/paket.sh." >&2
+    exit 1
+fi
+ziel="$WURZEL_CACHE/debian13-probe"
+trap 'wurzel_als_root rm -rf "$ziel"' EXIT
+beginn=$SECONDS
+wurzel_anlegen "$ziel"
+wurzel_als_root cp "${pakete[0]}" "$ziel/root/"
+echo "Debian 13 angelegt in $((SECONDS - beginn)) s"
+
+# Inside, as a new user of Debian 13 would: clone, open the window (no display: its picture is
+# saved), run the tests; then install the package and start what it installed.
+wurzel_ausfuehren "$ziel" "$PWD" bash -c '
+    set -euo pipefail
+    zeit() { local b=$SECONDS; "$@"; echo "$* in $((SECONDS - b)) s"; }
+    git config --global --add safe.directory "$1"
+    git clone --quiet "$1" /root/quentor
+    cd /root/quentor
+    zeit bash scripts/start.sh
+    echo "Debian $(cat /etc/debian_version), Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev)"
+    zeit bash scripts/test.sh
+    echo "Installiere ${2##*/}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/root/${2##*/}" >/dev/null
+    XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24" \
+        bash scripts/fensterbild.sh /root/paket.png /usr/bin/quentor
+    unterschied=$(compare -metric AE build/quentor-fenster.png /root/paket.png null: 2>&1 || true)
+    echo "Das installierte Programm gegen start.sh: $unterschied Pixel verschieden"
+    [ "$unterschied" = 0 ]
+' debian13 "$PWD" "${pakete[0]}"
+echo "Debian 13: alles bestanden in $((SECONDS - beginn)) s"
