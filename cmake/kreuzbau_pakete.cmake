@@ -32,7 +32,7 @@ if(BUILD_TESTING)
 endif()
 
 # The window's programs find what Qt needs beside them, as a user gets it: Qt's DLLs and MinGW's
-# runtime DLLs they link, the platform plugins, the windowsvista style and Qt's German catalogue,
+# runtime DLLs they link, the platform plugins, the Windows styles and Qt's German catalogue,
 # copied next to quentor.exe and the window's tests in every build.
 if(QUENTOR_UI AND WIN32)
   set(quentor_mingw_dlls)
@@ -60,7 +60,7 @@ if(QUENTOR_UI AND WIN32)
               $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>
               $<TARGET_FILE:Qt6::QMinimalIntegrationPlugin> ${ordner}/platforms
       COMMAND ${CMAKE_COMMAND} -E copy_if_different
-              $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${ordner}/styles
+              $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> ${ordner}/styles
       COMMAND ${CMAKE_COMMAND} -E copy_if_different ${QUENTOR_QT_KATALOG} ${ordner}/translations
       VERBATIM COMMAND_EXPAND_LISTS)
   endfunction()

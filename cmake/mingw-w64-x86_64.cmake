@@ -9,6 +9,9 @@ include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-werkzeuge.cmake)
 if(QUENTOR_QT_WINDOWS)
   list(APPEND CMAKE_FIND_ROOT_PATH ${QUENTOR_QT_WINDOWS})
 endif()
+# Qt's plugins as CMake targets, which the build copies beside the programs: Debian's Qt 6.8,
+# whose source Qt for Windows is built from, does not load them by default.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
 
 # The C and C++ runtimes and winpthread are linked into every .exe, so each one runs by itself:
 # under Wine without MinGW's DLLs on WINEPATH, on Windows without DLLs beside it. Only Qt's DLLs

@@ -13,6 +13,11 @@ case "${1:-}" in
     windows) bau=build-windows ;;
     *) echo "Aufruf: bash scripts/nachbauen.sh deb|windows" >&2; exit 2 ;;
 esac
+# The Windows release is built on Debian 13, as scripts/windows.sh does.
+if [ "$1" = windows ]; then
+    source scripts/debian13-wurzel.sh
+    wurzel_windows_oder_weiter scripts/nachbauen.sh windows
+fi
 if [ ! -f "$bau/SHA256SUMS" ]; then
     echo "$bau/SHA256SUMS fehlt: erst die Freigabe bauen." >&2
     exit 1

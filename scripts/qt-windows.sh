@@ -8,6 +8,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
+source scripts/debian13-wurzel.sh
+# Built on Debian 13, whose Qt 6.8 it builds (on an older host inside a Debian 13 root).
+wurzel_windows_oder_weiter scripts/qt-windows.sh "${1:-}" "${QT_WINDOWS_PAKETE[@]}"
 
 mingw=x86_64-w64-mingw32
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/quentor"
@@ -25,7 +28,7 @@ werkzeugdatei="$PWD/cmake/mingw-w64-x86_64-werkzeuge.cmake"
 werkzeugkette=$(grep '^set(' "$werkzeugdatei")
 
 # What the window (ui/) and its tests (tests/ui/) need: Core, Gui, Widgets and Test, the platform
-# plugins windows (the program), offscreen (the tests) and minimal, the windowsvista style. The
+# plugins windows (the program), offscreen (the tests) and minimal, the Windows styles. The
 # third-party libraries come from Qt's own copies.
 optionen=(
     -DCMAKE_BUILD_TYPE=Release
@@ -55,11 +58,11 @@ optionen=(
     # Debian's source leaves out the Windows tablet header, without which the windows plugin does
     # not build.
     -DFEATURE_tabletevent=OFF
-    # Not needed; without Direct2D, DirectWrite 3 would be referenced but not built, so the fonts
-    # come from GDI.
-    -DFEATURE_direct2d=OFF
-    -DFEATURE_directwrite=OFF
+    # The fonts come from GDI, as Qt's default font database for MinGW has them: DirectWrite 3
+    # would make DirectWrite's the default. (Qt 6.8 does not build without DirectWrite.)
     -DFEATURE_directwrite3=OFF
+    # No Direct2D platform plugin: not needed (and with these options it failed to build).
+    -DFEATURE_direct2d1_1=OFF
     # No QSettings: Qt's file dialog would keep its folders and view in the registry
     # (HKCU\Software\QtProject), read them back when it is built and share them with every other
     # Qt program of the user; the program keeps nothing between runs. The patch below lets the
@@ -69,8 +72,15 @@ optionen=(
 # Our one change to Debian's source, applied after Debian's own patches.
 patch_datei="$PWD/cmake/qt-windows-ohne-einstellungen.patch"
 
+# Reproducible: the same DLLs from the same source in any folder at any time. The work folder
+# (sources and build) is written as `.` into macros and any debug information, and the time of
+# Debian's changelog entry (SOURCE_DATE_EPOCH) stands for the build's: Qt's resource compiler
+# gives it to the files it embeds, Debian's MinGW linker writes it into the PE headers in place
+# of the link time. The flags name the work folder, so they are
+# added below; this text stands for them in the folder's hash.
+reproduzierbar="-ffile-prefix-map=ARBEIT=. -Wl,--no-insert-timestamp SOURCE_DATE_EPOCH=changelog"
 # What the folder holds besides Qt itself; a change here builds it afresh, like another option.
-inhalt="DLLs ohne Symbole; Lizenzen und Herkunft des Ausgelieferten in lizenzen/"
+inhalt="DLLs ohne Symbole; Lizenzen und Herkunft des Ausgelieferten in lizenzen/; $reproduzierbar"
 kennung=$(printf '%s\n' "$paketversion" "$werkzeugkette" "${optionen[@]}" "$inhalt" |
     cat - "$patch_datei" | sha256sum | cut -c1-10)
 ordner="$cache/qt-$version-windows-$kennung"
@@ -91,7 +101,7 @@ rm -rf "$arbeit" "$ordner"
 mkdir -p "$arbeit"
 : >"$protokoll"
 beginn=$SECONDS
-echo "Baue Qt $version für Windows (auf zwei Kernen etwa eine Viertelstunde)."
+echo "Baue Qt $version für Windows (auf zwei Kernen etwa eine halbe Stunde)."
 echo "Protokoll: $protokoll"
 fehlschlag() {
     echo "Qt für Windows: $1 ist fehlgeschlagen. Protokoll: $protokoll" >&2
@@ -148,10 +158,16 @@ patch -p1 -d "$quellen" <"$patch_datei" >>"$protokoll" 2>&1 || fehlschlag "das A
 
 # A copy in the work folder: Qt records the toolchain file it was built with.
 cp "$werkzeugdatei" "$arbeit/mingw.cmake"
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$quellen/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
+ohne_pfade="-ffile-prefix-map=$arbeit=."
+ohne_zeit=-Wl,--no-insert-timestamp
 echo "Konfiguriere"
 cmake -S "$quellen" -B "$arbeit/bau" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$arbeit/mingw.cmake" \
-    -DCMAKE_INSTALL_PREFIX="$ordner" "${optionen[@]}" >>"$protokoll" 2>&1 ||
-    fehlschlag "das Konfigurieren"
+    -DCMAKE_INSTALL_PREFIX="$ordner" "${optionen[@]}" -DCMAKE_C_FLAGS="$ohne_pfade" \
+    -DCMAKE_CXX_FLAGS="$ohne_pfade" -DCMAKE_SHARED_LINKER_FLAGS="$ohne_zeit" \
+    -DCMAKE_MODULE_LINKER_FLAGS="$ohne_zeit" -DCMAKE_EXE_LINKER_FLAGS="$ohne_zeit" \
+    >>"$protokoll" 2>&1 || fehlschlag "das Konfigurieren"
 
 # ninja's status lines give the progress: one line every 5 % and at least one a minute.
 echo "Baue"
@@ -198,14 +214,17 @@ ninja -C "$arbeit/bau" -t deps |
 done
 {
     echo "Qt $version für Windows, wie es Quentor mitbringt: Qt Core, Gui, Widgets, die Plattform-"
-    echo "Plugins windows, offscreen und minimal und der Stil windowsvista. Qt steht unter der"
+    echo "Plugins windows, offscreen und minimal und die Windows-Stile. Qt steht unter der"
     echo "GNU LGPL 3 (LGPL-3.0-only.txt, mit der GPL 3, auf der sie aufbaut: GPL-3.0-only.txt);"
     echo "die Teile anderer Herkunft, die darin stecken, nennt src/ mit ihren Lizenzen."
     echo
-    echo "Gebaut aus Debians Quellpaket qt6-base, Version $paketversion (der Quelltext: apt-get"
-    echo "source qt6-base=$paketversion) und dem Patch $(basename "$patch_datei"), mit MinGW-w64"
-    echo "($mingw, POSIX-Threads) und diesen CMake-Optionen:"
+    echo "Gebaut auf Debian $(cat /etc/debian_version) aus Debians Quellpaket qt6-base, Version"
+    echo "$paketversion (der Quelltext: apt-get source qt6-base=$paketversion) und dem Patch"
+    echo "$(basename "$patch_datei"), mit MinGW-w64 ($mingw, POSIX-Threads, GCC"
+    echo "$("$mingw-gcc-posix" -dumpfullversion)) und diesen CMake-Optionen:"
     printf '  %s\n' "${optionen[@]}"
+    echo "Reproduzierbar: SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH (Debians Changelog), Compiler mit"
+    echo "-ffile-prefix-map=<Arbeitsordner>=., Linker mit -Wl,--no-insert-timestamp."
 } >"$lizenzen/HERKUNFT.txt"
 dauer=$((SECONDS - beginn))
 echo "Laden, Konfigurieren, Bauen und Installieren: $((dauer / 60)) min $((dauer % 60)) s" \

@@ -5,11 +5,17 @@
 # zip and the installer, CPack) and tries the installer under Wine, and shows the real window under
 # Wine on a virtual X server, saves its picture and compares it with the window drawn on Linux.
 # Runs a random session on the real window under Wine and checks that it left no key in the
-# registry. Installs what is missing, like the other scripts. Usage: bash scripts/windows.sh
+# registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
+# and GCC 14 the release is built with: on an older host inside a Debian 13 root
+# (scripts/debian13-wurzel.sh, which needs root or sudo). Usage: bash scripts/windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
-bash scripts/abhaengigkeiten.sh "${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}"
+source scripts/debian13-wurzel.sh
+pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WINDOWS_PAKETE[@]}"
+        "${FREIGABE_PAKETE[@]}")
+wurzel_windows_oder_weiter scripts/windows.sh "" "${pakete[@]}"
+bash scripts/abhaengigkeiten.sh "${pakete[@]}"
 bash scripts/qt-windows.sh
 qt=$(bash scripts/qt-windows.sh --ordner)
 
@@ -106,12 +112,11 @@ fi
 wineserver -k || true
 exec 3>&-
 wineserver -w
-# The comparison is the Linux build's picture tool, from the build of the tests (scripts/test.sh,
-# preset QUENTOR_PRESET, by default dev): no other Linux build is made; a folder not built yet
-# gets only the tool.
-preset=${QUENTOR_PRESET:-dev}
-linux=$(cmake --preset "$preset" | sed -n 's/^-- Build files have been written to: //p')
-cmake --build --preset "$preset" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
+# The comparison is the picture tool of a Linux build with the same Qt, in a folder of its own
+# (preset dev's settings), where only the tool is built.
+linux=build-windows/linux
+cmake --preset dev -B "$linux" >/dev/null
+cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
 bash scripts/fensterbilder-wine.sh build-windows/ui/quentor.exe \
     "$linux/tests/ui/quentor_bildvergleich" || status=1
 

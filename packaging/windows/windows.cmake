@@ -30,7 +30,7 @@ if(QUENTOR_UI AND CMAKE_CROSSCOMPILING)
       endif()")
   endforeach()
   install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+  install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
   install(FILES ${QUENTOR_QT_KATALOG} DESTINATION translations)
   # Qt's licences, those of the third-party code built into it and where its source comes from,
   # as scripts/qt-windows.sh collected them; and those of MinGW's runtime DLLs, from the Debian
