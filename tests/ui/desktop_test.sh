@@ -107,11 +107,22 @@ wayland() {
     # A spin, and the Ende question with Qt's own box, answered No. The frame is the compositor's,
     # as under KDE: Weston, like GNOME, leaves it to the client, whose buffer then holds Qt's own
     # title bar and border around the window's 424 x 535 pixels.
+    # Qt 6.4's Wayland client (Debian 12) now and then deadlocks when the process ends, after
+    # the tests: ~QWaylandDisplay waits for its event thread, which waits in
+    # wl_display_read_events. A process that hangs there after results without a failure is
+    # reported and ended; any failure, or a hang before the results, fails.
+    local status=0
     env -u DISPLAY WAYLAND_DISPLAY=quentor QUENTOR_TEST_PLATTFORM=wayland WAYLAND_DEBUG=1 \
-        QT_WAYLAND_DISABLE_WINDOWDECORATION=1 \
-        "$bau/tests/ui/quentor_ui_tests" \
+        QT_WAYLAND_DISABLE_WINDOWDECORATION=1 timeout 120 \
+        "$bau/tests/ui/quentor_ui_tests" --gtest_output="xml:$ordner/ergebnis.xml" \
         --gtest_filter='Wurf.DreiWuerfeZeigenZahlZaehlerUndFarben:EchteFrage.EscapeAntwortetNein' \
-        2>"$ordner/protokoll" || { tail -20 "$ordner/protokoll"; fehler=1; }
+        2>"$ordner/protokoll" || status=$?
+    if [ "$status" -eq 124 ] && grep -q '<testsuites tests="2" failures="0"' "$ordner/ergebnis.xml"; then
+        echo "Hinweis: die Tests bestanden, das Programm hing danach beim Beenden (Qts Wayland-Client)."
+    elif [ "$status" -ne 0 ]; then
+        tail -20 "$ordner/protokoll"
+        fehler=1
+    fi
     kill "$weston"
     wait "$weston" || true
     pruefe_protokoll "$ordner/protokoll"
