@@ -6,8 +6,15 @@ include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-werkzeuge.cmake)
 # Qt for Windows, built by scripts/qt-windows.sh into a folder of its own, is a second root for
 # the target's packages; its moc, rcc and uic are the host's Qt of the same version, found where
 # Qt for Windows was told of them when it was built.
+#
+# It is reached through a link in the build folder, so that the linker sees Qt's import libraries
+# under a path relative to the build (the Makefiles name files of the build folder so): GNU ld
+# orders a program's imported DLLs by the paths of their import libraries, and an absolute path
+# would put Qt's DLLs before or after Windows' own depending on where the Qt folder lies (before
+# /usr in a home folder, after it in /var/tmp), and so change the program's bytes.
 if(QUENTOR_QT_WINDOWS)
-  list(APPEND CMAKE_FIND_ROOT_PATH ${QUENTOR_QT_WINDOWS})
+  file(CREATE_LINK ${QUENTOR_QT_WINDOWS} ${CMAKE_BINARY_DIR}/qt-windows SYMBOLIC)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_BINARY_DIR}/qt-windows)
 endif()
 # Qt's plugins as CMake targets, which the build copies beside the programs: Debian's Qt 6.8,
 # whose source Qt for Windows is built from, does not load them by default.
