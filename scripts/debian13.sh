@@ -8,7 +8,7 @@
 # Usage: bash scripts/debian13.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/debian13-wurzel.sh
+source scripts/wurzel.sh
 
 pakete=(build-paket/quentor_*.deb)
 if [ ! -f "${pakete[0]}" ]; then

@@ -15,7 +15,7 @@ case "${1:-}" in
 esac
 # The Windows release is built on Debian 13, as scripts/windows.sh does.
 if [ "$1" = windows ]; then
-    source scripts/debian13-wurzel.sh
+    source scripts/wurzel.sh
     wurzel_windows_oder_weiter scripts/nachbauen.sh windows
 fi
 if [ ! -f "$bau/SHA256SUMS" ]; then

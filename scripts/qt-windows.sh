@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
-source scripts/debian13-wurzel.sh
+source scripts/wurzel.sh
 # Built on Debian 13, whose Qt 6.8 it builds (on an older host inside a Debian 13 root).
 wurzel_windows_oder_weiter scripts/qt-windows.sh "${1:-}" "${QT_WINDOWS_PAKETE[@]}"
 

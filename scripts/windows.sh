@@ -7,11 +7,11 @@
 # Runs a random session on the real window under Wine and checks that it left no key in the
 # registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
 # and GCC 14 the release is built with: on an older host inside a Debian 13 root
-# (scripts/debian13-wurzel.sh, which needs root or sudo). Usage: bash scripts/windows.sh
+# (scripts/wurzel.sh, which needs root or sudo). Usage: bash scripts/windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
-source scripts/debian13-wurzel.sh
+source scripts/wurzel.sh
 pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WINDOWS_PAKETE[@]}"
         "${FREIGABE_PAKETE[@]}")
 wurzel_windows_oder_weiter scripts/windows.sh "" "${pakete[@]}"

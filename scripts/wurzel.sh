@@ -1,13 +1,24 @@
-# A Debian 13 system in a folder (a root made with mmdebstrap from Debian's archive), for work that
-# needs Debian 13's packages on an older host: the Windows release, built on Qt 6.8, and CI's proof
-# that the project builds and runs on Debian 13. Sourced by the scripts that use it. Needs root or
-# sudo (mmdebstrap, mount and chroot). The packages it downloads are kept in a cache folder and
-# reused by the next root.
+# A Debian system in a folder (a root made with mmdebstrap from Debian's archive), for work that
+# needs another Debian than the host's: the Windows release, built on Debian 13's Qt 6.8; CI's
+# proof that the project builds and runs on Debian 13; the arm64 package installed and started on
+# an arm64 Debian (through qemu-user and binfmt_misc). Sourced by the scripts that use it. Needs
+# root or sudo (mmdebstrap, mount and chroot). The packages it downloads are kept in a cache folder
+# and reused by the next root of the same release and architecture.
+#
+# Which Debian: WURZEL_SUITE (default trixie, Debian 13), WURZEL_ARCHITEKTUR (default the host's)
+# and WURZEL_DAZU, the packages it gets beyond apt (default git and the CA certificates, for a
+# clone inside), set before this file is sourced.
 # shellcheck shell=bash
 
 WURZEL_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/quentor"
-WURZEL_APT="$WURZEL_CACHE/debian13-apt"
-WURZEL_SUITE=trixie
+WURZEL_SUITE=${WURZEL_SUITE:-trixie}
+WURZEL_ARCHITEKTUR=${WURZEL_ARCHITEKTUR:-}
+WURZEL_DAZU=${WURZEL_DAZU-ca-certificates,git}
+if [ "$WURZEL_SUITE" = trixie ] && [ -z "$WURZEL_ARCHITEKTUR" ]; then
+    WURZEL_APT="$WURZEL_CACHE/debian13-apt"
+else
+    WURZEL_APT="$WURZEL_CACHE/apt-$WURZEL_SUITE-${WURZEL_ARCHITEKTUR:-$(dpkg --print-architecture)}"
+fi
 
 # sudo for a caller who is not root.
 wurzel_als_root() {
@@ -25,18 +36,20 @@ wurzel_ist_debian13() {
     esac
 }
 
-# Makes a fresh Debian 13 root in FOLDER (removed first): the apt variant with git and the CA
-# certificates, its sources the release, its updates and its security updates. Downloaded
-# packages come from and go back to the cache.
+# Makes a fresh root in FOLDER (removed first): the apt variant with WURZEL_DAZU, its sources the
+# release, its updates and its security updates, whose package lists it keeps. Downloaded packages
+# come from and go back to the cache.
 # Usage: wurzel_anlegen FOLDER
 wurzel_anlegen() {
-    local ziel=$1 archiv=http://deb.debian.org/debian
+    local ziel=$1 archiv=http://deb.debian.org/debian wahl=()
+    [ -z "$WURZEL_ARCHITEKTUR" ] || wahl+=(--architectures="$WURZEL_ARCHITEKTUR")
+    [ -z "$WURZEL_DAZU" ] || wahl+=(--include="$WURZEL_DAZU")
     bash scripts/abhaengigkeiten.sh mmdebstrap
     wurzel_als_root rm -rf "$ziel"
     mkdir -p "$WURZEL_APT"
-    echo "Lege ein Debian 13 in $ziel an (mmdebstrap)"
-    wurzel_als_root mmdebstrap --quiet --variant=apt --include=ca-certificates,git \
-        --skip=download/empty \
+    echo "Lege Debian $WURZEL_SUITE${WURZEL_ARCHITEKTUR:+ ($WURZEL_ARCHITEKTUR)} in $ziel an (mmdebstrap)"
+    wurzel_als_root mmdebstrap --quiet --variant=apt "${wahl[@]}" --skip=download/empty \
+        --skip=cleanup/apt/lists \
         --setup-hook='mkdir -p "$1"/var/cache/apt/archives' \
         --setup-hook="sync-in '$WURZEL_APT' /var/cache/apt/archives/" \
         --customize-hook="sync-out /var/cache/apt/archives '$WURZEL_APT'" \
@@ -102,4 +115,24 @@ wurzel_windows_oder_weiter() {
         env HOME="$heim" SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" \
         bash -c 'cd "$1" && eval "exec bash $2 $3"' _ "$PWD" "$skript" "$argumente" || status=$?
     exit "$status"
+}
+
+# Starts a program of the root on the host's display (DISPLAY, XAUTHORITY and XDG_RUNTIME_DIR
+# taken over; the host's /tmp, which holds the X server's socket and key, mounted in the root) in
+# place of the calling process: whoever started it ends it with a signal to that process.
+# Usage: bash -c 'source scripts/wurzel.sh && wurzel_starten "$@"' _ FOLDER PROGRAM [ARGUMENTS...]
+wurzel_starten() {
+    local ziel=$1 als_root=()
+    shift
+    [ "$(id -u)" -eq 0 ] || als_root=(sudo)
+    exec "${als_root[@]}" unshare --mount --propagation private bash -c '
+        set -euo pipefail
+        ziel=$1 anzeige=$2 schluessel=$3 laufzeit=$4
+        shift 4
+        mount -t proc proc "$ziel/proc"
+        mount --rbind /dev "$ziel/dev"
+        mount --bind /tmp "$ziel/tmp"
+        exec chroot "$ziel" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+            LANG=C.UTF-8 DISPLAY="$anzeige" XAUTHORITY="$schluessel" XDG_RUNTIME_DIR="$laufzeit" "$@"
+    ' wurzel "$ziel" "${DISPLAY:-}" "${XAUTHORITY:-}" "${XDG_RUNTIME_DIR:-}" "$@"
 }
