@@ -71,9 +71,15 @@ def dpkg(*argumente):
                           text=True).stdout.strip()
 
 
-def debian_paket(name):
-    """Version and maintainer of an installed Debian package."""
-    version, betreuer = dpkg("-W", "-f=${Version}\t${Maintainer}", name).split("\t")
+def debian_paket(name, architektur=None):
+    """Version and maintainer of an installed Debian package: the one of the given architecture
+    where a library is installed for several (multiarch), else the one installed."""
+    format_ = "-f=${Version}\t${Maintainer}"
+    try:
+        angabe = dpkg("-W", format_, f"{name}:{architektur}") if architektur else None
+    except subprocess.CalledProcessError:  # not installed for it, such as a package for all
+        angabe = None
+    version, betreuer = (angabe or dpkg("-W", format_, name)).split("\t")
     return version, betreuer
 
 
@@ -141,8 +147,9 @@ def paket(ident, name, version, lieferant, lizenz, angeboten=None, herkunft="NOA
     return eintrag
 
 
-def debian_eintrag(name, zweck="LIBRARY", dateien=None, kommentar=None, lizenz=None):
-    version, betreuer = debian_paket(name)
+def debian_eintrag(name, zweck="LIBRARY", dateien=None, kommentar=None, lizenz=None,
+                   architektur=None):
+    version, betreuer = debian_paket(name, architektur)
     lizenz = lizenz or DEBIAN_LIZENZEN.get(name, "NOASSERTION")
     return paket(spdx_id("Debian", name), name, version, "Organization: " + betreuer, lizenz,
                  zweck=zweck, dateien=dateien, kommentar=kommentar,
@@ -239,7 +246,8 @@ def stueckliste_deb(deb, ausgabe, eingebaute):
     for angabe in felder["Depends"].split(","):
         for alternative in angabe.split("|"):
             name = alternative.split("(")[0].strip()
-            eintrag = debian_eintrag(name, kommentar="Depends: " + angabe.strip())
+            eintrag = debian_eintrag(name, kommentar="Depends: " + angabe.strip(),
+                                     architektur=felder["Architecture"])
             eintrag["licenseConcluded"] = eintrag["licenseDeclared"] = "NOASSERTION"
             pakete.append(eintrag)
             beziehungen.append(enthaelt("SPDXRef-Quentor", eintrag["SPDXID"], "DEPENDS_ON"))
