@@ -3,7 +3,8 @@
 #   themen:  under KDE's dark colours, a high-contrast and a user's own palette, and under the
 #            platform themes qt6ct ("darker") and GTK's dark Adwaita, the window is the same
 #            picture, pixel for pixel, as under no theme: at start, and after values typed into
-#            the three text boxes and an option box ticked.
+#            the three text boxes and an option box ticked. QUENTOR_OHNE_QT6CT leaves qt6ct out
+#            (a cross build's test, where no qt6ct of the target's architecture can be installed).
 #   skalen:  the real window on a virtual X display scaled by 1.25, 1.5 and 2 is the size scaled
 #            from 424 x 535 and matches the window Qt draws at that scale, every text in place.
 #   wayland: under Weston (headless) with Qt's wayland platform the compositor is told the title
@@ -45,11 +46,15 @@ themen() {
     for palette in kde-dunkel kontrast eigen; do
         thema "$palette" ohne_thema "$vergleich" --palette "$palette"
     done
-    mkdir -p "$ordner/konfig/qt6ct"
-    printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n' \
-        >"$ordner/konfig/qt6ct/qt6ct.conf"
-    thema qt6ct-darker ohne_thema env QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$ordner/konfig" \
-        "$vergleich" --dunkles-thema
+    if [ -n "${QUENTOR_OHNE_QT6CT:-}" ]; then
+        echo "qt6ct-darker: ausgelassen (kein qt6ct für die Architektur dieses Baus)"
+    else
+        mkdir -p "$ordner/konfig/qt6ct"
+        printf '[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\n' \
+            >"$ordner/konfig/qt6ct/qt6ct.conf"
+        thema qt6ct-darker ohne_thema env QT_QPA_PLATFORMTHEME=qt6ct \
+            XDG_CONFIG_HOME="$ordner/konfig" "$vergleich" --dunkles-thema
+    fi
     # GTK needs a display to read its theme; the window itself is still drawn offscreen.
     thema gtk3-adwaita-dunkel ohne_thema xvfb-run -a env QT_QPA_PLATFORMTHEME=gtk3 \
         GTK_THEME=Adwaita:dark "$vergleich" --dunkles-thema
