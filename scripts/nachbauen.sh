@@ -2,16 +2,17 @@
 # Builds a release a second time from the same commit and compares the two byte for byte: the
 # sources of HEAD (git archive) in another folder, with another umask, locale and time zone, the
 # time SOURCE_DATE_EPOCH taken over (the copy has no git history). The first release must be there
-# (scripts/paket.sh, scripts/windows.sh); the second Windows build takes Qt from the same cache and
-# builds no tests.
-# Usage: bash scripts/nachbauen.sh deb|windows
+# (scripts/paket.sh, scripts/arm64.sh, scripts/windows.sh); the second Windows build takes Qt from
+# the same cache, and the second arm64 and Windows builds build no tests.
+# Usage: bash scripts/nachbauen.sh deb|arm64|windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/freigabe.sh
 case "${1:-}" in
     deb) bau=build-paket ;;
+    arm64) bau=build-arm64 ;;
     windows) bau=build-windows ;;
-    *) echo "Aufruf: bash scripts/nachbauen.sh deb|windows" >&2; exit 2 ;;
+    *) echo "Aufruf: bash scripts/nachbauen.sh deb|arm64|windows" >&2; exit 2 ;;
 esac
 # The Windows release is built on Debian 13, as scripts/windows.sh does.
 if [ "$1" = windows ]; then
@@ -41,6 +42,8 @@ if ! (
     export LANG=de_DE.UTF-8 TZ=Pacific/Kiritimati
     if [ "$1" = deb ]; then
         bash scripts/paket.sh
+    elif [ "$1" = arm64 ]; then
+        bash scripts/arm64.sh --paket
     else
         # (set -e does not hold inside the condition of an if: each step joined with &&.)
         qt=$(bash scripts/qt-windows.sh --ordner) &&

@@ -10,6 +10,12 @@ FUZZ_PAKETE=(clang libclang-rt-dev)
 PRUEF_PAKETE=(clang clang-tidy clang-format cppcheck)
 WINDOWS_PAKETE=(cmake make g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev wine wine64
                 fontconfig fonts-liberation nsis)
+# The arm64 build: cross compilers, qemu-user for its programs (binfmt_misc through binfmt-support,
+# arch-test for mmdebstrap's arm64 root) and arm64's Qt beside the host's (multiarch), with the
+# platform plugins the window's tests load. GoogleTest is built from its sources.
+ARM64_PAKETE=(g++-aarch64-linux-gnu qemu-user-static binfmt-support arch-test mmdebstrap googletest
+              qt6-base-dev:arm64 qt6-qpa-plugins:arm64 qt6-gtk-platformtheme:arm64
+              qt6-wayland:arm64)
 # Qt for Windows, built from its Debian source package by scripts/qt-windows.sh.
 QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev
                    qt6-base-dev-tools qt6-translations-l10n)

@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Builds Quentor for 64-bit ARM Linux (arm64: Raspberry Pi OS, ARM Chromebooks, ARM laptops) on
+# this machine, with Debian's cross compilers and arm64's libraries installed beside the host's
+# (multiarch; CMake preset `arm64`, folder build-arm64/, cmake/aarch64-linux-gnu.cmake), and
+# proves it as the amd64 build is proven:
+#   - every test runs under qemu-user, warnings are errors;
+#   - the window, run under qemu on a virtual X server, is the amd64 window's picture;
+#   - the package quentor_VERSION_arm64.deb is built with Debian's build flags and checked, with
+#     its bill of materials and SHA256SUMS beside it (scripts/paket-pruefen.sh);
+#   - it is installed with apt in a fresh Debian 12 arm64 root (mmdebstrap, scripts/wurzel.sh)
+#     and the window it installed is the amd64 window's picture too.
+# Needs root or sudo (the architecture, binfmt_misc, the root). With --paket only the package is
+# built and checked (scripts/nachbauen.sh builds it so a second time).
+# Usage: bash scripts/arm64.sh [--paket]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/pakete.sh
+source scripts/freigabe.sh
+WURZEL_SUITE=bookworm WURZEL_ARCHITEKTUR=arm64 WURZEL_DAZU=""
+source scripts/wurzel.sh
+bau=build-arm64
+
+vorbereiten() {
+    if ! dpkg --print-foreign-architectures | grep -qx arm64; then
+        echo "Füge die Architektur arm64 hinzu (dpkg --add-architecture arm64)"
+        wurzel_als_root dpkg --add-architecture arm64
+    fi
+    # The kernel starts arm64 programs through qemu once binfmt_misc knows it; a container may
+    # come without binfmt_misc mounted. qemu-user-static registers itself when it is installed.
+    if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
+        wurzel_als_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc || true
+    fi
+    bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${DESKTOP_PAKETE[@]}" \
+        "${PAKET_PAKETE[@]}" "${FREIGABE_PAKETE[@]}" "${ARM64_PAKETE[@]}"
+    if [ ! -e /proc/sys/fs/binfmt_misc/qemu-aarch64 ]; then
+        wurzel_als_root update-binfmts --enable qemu-aarch64 || true
+    fi
+    if [ ! -e /proc/sys/fs/binfmt_misc/qemu-aarch64 ]; then
+        echo "binfmt_misc fehlt oder kennt qemu-aarch64 nicht: arm64-Programme laufen hier nicht." >&2
+        echo "(Ein Container braucht dafür die Rechte, binfmt_misc einzuhängen.)" >&2
+        exit 1
+    fi
+}
+
+# The package from the build folder, checked; its path on the last line.
+paket_bauen() {
+    rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS
+    local protokoll
+    protokoll=$(mktemp)
+    if ! cpack --preset arm64 >"$protokoll" 2>&1; then
+        cat "$protokoll"
+        rm -f "$protokoll"
+        echo "Der Paketbau ist fehlgeschlagen." >&2
+        exit 1
+    fi
+    rm -f "$protokoll"
+    local pakete=("$bau"/quentor_*_arm64.deb)
+    bash scripts/paket-pruefen.sh "${pakete[0]}" >&2
+    echo "${pakete[0]}"
+}
+
+# Saves the picture of the window a command starts, on a virtual X server.
+# Usage: fensterbild BILD.png PROGRAMM [ARGUMENTE...]
+fensterbild() {
+    XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24" \
+        bash scripts/fensterbild.sh "$@"
+}
+
+# Compares a picture with the amd64 window's; says how many pixels differ.
+# Usage: gleiches_bild NAME BILD.png
+gleiches_bild() {
+    local unterschied
+    unterschied=$(compare -metric AE "$bilder/amd64.png" "$2" null: 2>&1 || true)
+    echo "$1 gegen das amd64-Fenster: $unterschied Pixel verschieden"
+    [ "$unterschied" = 0 ]
+}
+
+# The amd64 window of the Linux preset in use (dev, or ci in CI), drawn as a reference.
+amd64_bild() {
+    local preset=${QUENTOR_PRESET:-dev} ordner
+    ordner=$(cmake --preset "$preset" | sed -n 's/^-- Build files have been written to: //p')
+    cmake --build --preset "$preset" --target quentor -j "$(nproc)" >/dev/null
+    fensterbild "$bilder/amd64.png" "$ordner/ui/quentor"
+}
+
+# A fresh Debian 12 arm64 root with the package installed by apt. What the package depends on
+# comes with the root: mmdebstrap's apt runs on the host, only dpkg and the packages' scripts run
+# under qemu (apt inside, emulated, would take minutes to read Debian's package lists); apt
+# inside then installs the package itself against those lists, without its recommendations. Its
+# window's picture is taken; the root is removed afterwards.
+probe="$WURZEL_CACHE/arm64-probe"
+installiert_bild() {
+    local deb=$1 beginn=$SECONDS abhaengig
+    abhaengig=$(dpkg-deb -f "$deb" Depends | sed -E 's/ *\([^)]*\)//g; s/ *\|[^,]*//g; s/ //g')
+    trap 'wurzel_als_root rm -rf "$probe"' EXIT
+    WURZEL_DAZU=$abhaengig wurzel_anlegen "$probe"
+    wurzel_als_root cp "$deb" "$probe/root/"
+    wurzel_ausfuehren "$probe" "" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends "/root/${deb##*/}" >/dev/null
+    echo "Debian 12 arm64 mit dem Paket angelegt in $((SECONDS - beginn)) s"
+    fensterbild "$bilder/installiert.png" \
+        bash -c 'source scripts/wurzel.sh && wurzel_starten "$@"' _ "$probe" /usr/bin/quentor
+    wurzel_als_root rm -rf "$probe"
+    trap - EXIT
+}
+
+vorbereiten
+if [ "${1:-}" = "--paket" ]; then
+    cmake --preset arm64 -DBUILD_TESTING=OFF >/dev/null
+    cmake --build --preset arm64 -j "$(nproc)"
+    paket_bauen >/dev/null
+    exit 0
+fi
+
+cmake --preset arm64 >/dev/null
+cmake --build --preset arm64 -j "$(nproc)"
+protokoll=$(mktemp)
+trap 'rm -f "$protokoll"' EXIT
+status=0
+ctest --preset arm64 -j "$(nproc)" 2>&1 | tee "$protokoll" || status=$?
+zaehlung="ctest unter qemu (arm64): $(bash scripts/ctest-zaehlung.sh "$protokoll" || echo "?")"
+rm -f "$protokoll"
+trap - EXIT
+
+bilder="$bau/bilder"
+rm -rf "$bilder"
+mkdir -p "$bilder"
+amd64_bild
+fensterbild "$bilder/arm64.png" "$bau/ui/quentor"
+gleiches_bild "Das arm64-Fenster (unter qemu)" "$bilder/arm64.png" || status=1
+
+deb=$(paket_bauen)
+installiert_bild "$deb"
+gleiches_bild "Das installierte arm64-Paket" "$bilder/installiert.png" || status=1
+
+echo "$zaehlung"
+exit "$status"
