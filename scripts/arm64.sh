@@ -62,8 +62,12 @@ paket_bauen() {
 # Saves the picture of the window a command starts, on a virtual X server.
 # Usage: fensterbild BILD.png PROGRAMM [ARGUMENTE...]
 fensterbild() {
-    XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash scripts/fensterbild.sh "$@"
+    local laufzeit status=0
+    laufzeit=$(mktemp -d)
+    XDG_RUNTIME_DIR=$laufzeit xvfb-run -a -s "-screen 0 1024x768x24" \
+        bash scripts/fensterbild.sh "$@" || status=$?
+    rm -rf "$laufzeit"
+    return "$status"
 }
 
 # Compares a picture with the amd64 window's; says how many pixels differ.
