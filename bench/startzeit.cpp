@@ -39,9 +39,9 @@ int main(int argc, char* argv[]) {
     if (eingerichtet) {
         quentor::anwendungEinrichten(app);
     }
-    quentor::Form1 fenster;
+    quentor::Form1 form;
     ErstesZeichnen beobachter;
-    fenster.installEventFilter(&beobachter);
-    fenster.show();
+    form.installEventFilter(&beobachter);
+    form.show();
     return QApplication::exec();
 }

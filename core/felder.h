@@ -23,8 +23,8 @@ inline constexpr std::array<Feldname, 7> anzeigefelder{{
     {Feld::laufnummer, "laufnummer"}, // spins made in this session
     {Feld::Textanzahl, "Textanzahl"}, // values held from the loaded permanence file
     {Feld::Label3, "Label3"},         // rotation number and position in it, "2 / 1"
-    {Feld::Label23, "Label23"},       // numbers not come within the rotation window (free)
-    {Feld::Label8, "Label8"},         // numbers come within the rotation window (occupied)
+    {Feld::Label23, "Label23"},       // numbers not come within the rotation ring (free)
+    {Feld::Label8, "Label8"},         // numbers come within the rotation ring (occupied)
     {Feld::Label7, "Label7"},         // full path of the loaded permanence file
 }};
 

@@ -5,7 +5,9 @@
 #include "spieltisch.h"
 #include "texte.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace quentor {
 
@@ -13,12 +15,17 @@ void Spieltisch::laden() {
     sitzung_.dateimodus = 0;
     sitzung_.permanenz.clear();
 
-    const std::string name = dialog_.oeffnen(texte::dialogtitel, texte::dialogfilter);
-    if (name.empty()) {
-        return; // cancelled: random spins, the fields keep what they showed
+    // A cancelled dialog counts as the file chosen last: that file is read again, and the replay
+    // goes on where it was (values are taken by the spin count). Before any file was chosen, a
+    // cancel leaves random spins, and the fields keep what they showed.
+    if (auto wahl = dialog_.oeffnen(texte::dialogtitel, texte::dialogfilter, letzteDatei_)) {
+        letzteDatei_ = std::move(*wahl);
     }
-    anzeige_.setzeText(Feld::Label7, name);
-    uebernimm(leser_.lies(name, permanenzgrenze));
+    if (letzteDatei_.empty()) {
+        return;
+    }
+    anzeige_.setzeText(Feld::Label7, letzteDatei_);
+    uebernimm(leser_.lies(letzteDatei_, permanenzgrenze));
     sitzung_.dateimodus = 1;
 }
 

@@ -6,6 +6,7 @@
 #include "felder.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +48,13 @@ class Meldungen {
 // (Meldungen), the file-open dialog (Dateidialog).
 enum class Kastenart { frage, warnung, dateidialog };
 
+// One modal box as it was shown.
+struct Kasten {
+    Kastenart art;
+    std::string titel;
+    std::string text; // the message or question, or the file dialog's filter
+};
+
 // Uniform reals r with 0 <= r < 1 in single precision; never 1.0.
 class Zufallsquelle {
   public:
@@ -54,12 +62,14 @@ class Zufallsquelle {
     virtual float naechste() = 0;
 };
 
-// The file-open dialog: shown modally with a title and a filter ("description|pattern"); returns
-// the chosen file's full path (UTF-8), or an empty string when nothing was chosen.
+// The file-open dialog: shown modally with a title and a filter ("description|pattern"), opened
+// on `vorgabe` (a full path, UTF-8; empty: where the dialog likes). Returns the chosen file's full
+// path (UTF-8), or nothing when the user cancelled.
 class Dateidialog {
   public:
     virtual ~Dateidialog() = default;
-    virtual std::string oeffnen(std::string_view titel, std::string_view filter) = 0;
+    virtual std::optional<std::string> oeffnen(std::string_view titel, std::string_view filter,
+                                               const std::string& vorgabe) = 0;
 };
 
 enum class Leseergebnis {

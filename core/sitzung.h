@@ -30,7 +30,7 @@ struct Sitzung {
     std::int16_t dateimodus = 0;  // 1: spins come from `permanenz`
     std::int16_t loeschflag = 0;  // 1: the table is cleared at every rotation boundary
     std::int16_t freizahl = 0;    // numbers in play whose cell shows `farbefrei`
-    // Number spun at each position of the rotation; slot 0 is never written.
+    // The ring: the number spun at each position of the rotation; slot 0 is never written.
     std::array<std::int16_t, fenstergroesse> fenster{};
     // Values of the loaded permanence file, at most 3599; value k (counted from 1) is
     // permanenz[k - 1].

@@ -16,6 +16,8 @@
 #include "sitzung.h"
 #include "tabelle.h"
 
+#include <string>
+
 namespace quentor {
 
 enum class WurfErgebnis {
@@ -52,8 +54,9 @@ class Spieltisch {
     void neuanfang();
     // "Ende": asks for confirmation; true when the user confirmed, and the program is to end.
     bool beenden();
-    // "Datei": asks for a file and loads it. Afterwards the session is in file mode, unless the
-    // dialog reported no file (then it is in random mode with no values). A rejected or
+    // "Datei": asks for a file and loads it; a cancelled dialog loads the file chosen last again.
+    // Afterwards the session is in file mode, unless no file was ever chosen (then it is in
+    // random mode with no values). A rejected or
     // unreadable file is answered with a message and keeps file mode with 0 values, so spins
     // stay blocked until another file is loaded or the session is reset.
     void laden();
@@ -84,6 +87,8 @@ class Spieltisch {
     Dateidialog& dialog_;
     Zufallsquelle& zufall_;
     Permanenzleser& leser_;
+    // The file chosen last in the dialog (empty: none yet). Kept across resets, as the dialog is.
+    std::string letzteDatei_;
 };
 
 } // namespace quentor

@@ -7,7 +7,7 @@
 
 namespace quentor::texte {
 
-inline constexpr std::string_view fenstertitel = "Tool / Quentor / V.2012.1";
+inline constexpr std::string_view formtitel = "Tool / Quentor / V.2012.1";
 
 inline constexpr std::string_view ende = "ENDE";
 inline constexpr std::string_view rotationstrenner = " / ";

@@ -62,8 +62,8 @@ void Spieltisch::faerbeVorigeZahl(int vorigerPlatz) {
     }
 }
 
-// The number spun at this position one rotation ago leaves the window; it is free again unless
-// it came once more within the window. Slot 0 always holds 99, so an empty slot never counts once.
+// The number spun at this position one rotation ago leaves the ring; it is free again unless
+// it came once more within the ring. Slot 0 always holds 99, so an empty slot never counts once.
 void Spieltisch::befreieAusscheidendeZahl() {
     if (sitzung_.wurfzaehler <= sitzung_.rotlaenge) {
         return;

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const quentor::Speicheroberflaeche& oberflaeche = speicher.oberflaeche();
     pruefe(sitzung.dateimodus == 1);
     pruefe(sitzung.dateianzahl() >= 0 && sitzung.dateianzahl() <= quentor::permanenzgrenze);
-    const bool abgelehnt = oberflaeche.kaesten().size() == 2;
+    const bool abgelehnt = oberflaeche.gezeigteKaesten().size() == 2;
     pruefe(abgelehnt ? oberflaeche.text(quentor::Feld::Textanzahl).empty()
                      : oberflaeche.text(quentor::Feld::Textanzahl) ==
                            std::to_string(sitzung.dateianzahl()));

@@ -29,7 +29,7 @@ class FeindlicheDatei : public ::testing::Test {
     void lade() { t.lade(pfad_.string()); }
     std::vector<std::string> warnungen() const {
         std::vector<std::string> texte;
-        for (const auto& e : t.kaesten()) {
+        for (const auto& e : t.gezeigteKaesten()) {
             if (e.art == Kastenart::warnung) {
                 texte.push_back(e.text);
             }

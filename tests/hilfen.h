@@ -45,7 +45,7 @@ struct Testtisch : Speichertisch {
     Farbe farbe(int n) const { return tabelle().farbevon(n); }
     std::string feld(Feld f) const { return oberflaeche().text(f); }
     const Sitzung& s() const { return sitzung(); }
-    const std::vector<Kasten>& kaesten() const { return oberflaeche().kaesten(); }
+    const std::vector<Kasten>& gezeigteKaesten() const { return oberflaeche().gezeigteKaesten(); }
 
     // What no user action does: a field already showing `text`, a box ticked without its click
     // applied.

@@ -39,7 +39,7 @@ class Laden : public ::testing::Test {
     void abbrechen() { t.ladeAbgebrochen(); }
     std::vector<std::string> warnungstexte() const {
         std::vector<std::string> texte;
-        for (const auto& e : t.kaesten()) {
+        for (const auto& e : t.gezeigteKaesten()) {
             if (e.art == Kastenart::warnung) {
                 EXPECT_EQ(e.titel, " Fehler! ");
                 texte.push_back(e.text);
@@ -75,8 +75,9 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
         const std::string name = eintrag.path().filename().string();
         EXPECT_EQ(frisch.s().dateimodus, 1) << name;
         if (erwartet.starts_with("ungueltig")) {
-            ASSERT_EQ(frisch.kaesten().size(), 2U) << name;
-            EXPECT_EQ(frisch.kaesten()[1].text, "Diese Datei hat ein ungültiges Datenformat! ");
+            ASSERT_EQ(frisch.gezeigteKaesten().size(), 2U) << name;
+            EXPECT_EQ(frisch.gezeigteKaesten()[1].text,
+                      "Diese Datei hat ein ungültiges Datenformat! ");
             EXPECT_EQ(frisch.s().dateianzahl(), 0) << name;
         } else {
             std::istringstream werte(erwartet);
@@ -87,7 +88,7 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
             EXPECT_EQ(frisch.s().permanenz, soll) << name;
             EXPECT_EQ(frisch.s().dateianzahl(), static_cast<int>(soll.size())) << name;
             EXPECT_EQ(frisch.feld(Feld::Textanzahl), std::to_string(soll.size())) << name;
-            EXPECT_EQ(frisch.kaesten().size(), 1U) << name << ": only the dialog";
+            EXPECT_EQ(frisch.gezeigteKaesten().size(), 1U) << name << ": only the dialog";
         }
         ++geprueft;
     }
@@ -96,10 +97,10 @@ TEST_F(Laden, MusterdateienMitErwartetemErgebnis) {
 
 TEST_F(Laden, DialogMitTitelUndFilter) {
     lade(schreibe("p.txt", "Spielbank\na\nb\nc\n1\n"));
-    ASSERT_FALSE(t.kaesten().empty());
-    EXPECT_EQ(t.kaesten()[0].art, Kastenart::dateidialog);
-    EXPECT_EQ(t.kaesten()[0].titel, "Datei Öffnen");
-    EXPECT_EQ(t.kaesten()[0].text, "Dateien (*.txt)|*.txt");
+    ASSERT_FALSE(t.gezeigteKaesten().empty());
+    EXPECT_EQ(t.gezeigteKaesten()[0].art, Kastenart::dateidialog);
+    EXPECT_EQ(t.gezeigteKaesten()[0].titel, "Datei Öffnen");
+    EXPECT_EQ(t.gezeigteKaesten()[0].text, "Dateien (*.txt)|*.txt");
 }
 
 TEST_F(Laden, HoechstensDreitausendfuenfhundertneunundneunzigWerte) {
@@ -157,7 +158,7 @@ TEST_F(Laden, DateiEndetInDenErstenVierItems) {
         EXPECT_EQ(frisch.s().dateimodus, 1) << inhalt;
         EXPECT_EQ(frisch.s().dateianzahl(), 0) << inhalt;
         EXPECT_EQ(frisch.feld(Feld::Textanzahl), "0") << inhalt;
-        EXPECT_EQ(frisch.kaesten().size(), 1U) << inhalt;
+        EXPECT_EQ(frisch.gezeigteKaesten().size(), 1U) << inhalt;
     }
 }
 
@@ -258,8 +259,9 @@ TEST_F(Laden, DateiVerschwindetZwischenDialogUndLesen) {
     erwarteAbgelehnt(pfad, "Die Datei kann nicht gelesen werden! ");
 }
 
-// What the reader hands over is taken only when it read the file, and never beyond 3599 values.
-TEST_F(Laden, DerKernNimmtNurGelesenesUndHoechstens3599Werte) {
+// The core asks the reader for at most 3599 values, and takes what it hands over only when it read
+// the file.
+TEST_F(Laden, DerKernErfragtHoechstens3599WerteUndNimmtNurGelesenes) {
     t.vorgebenDatei(Permanenzdaten{Leseergebnis::gelesen, std::vector<double>(4000, 7.0)});
     t.lade("viel.txt");
     EXPECT_EQ(t.s().dateianzahl(), 3599);

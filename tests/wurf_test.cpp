@@ -61,7 +61,7 @@ TEST(Wurf, RotationsgrenzeMitZero) {
     EXPECT_EQ(t.s().rotnummer, 2);
     EXPECT_EQ(t.s().rotpos, 1);
     EXPECT_EQ(t.farbe(36), farbefrei) << "spin 37's number is freed at the boundary";
-    EXPECT_EQ(t.farbe(0), farbefrei) << "spin 1's number leaves the window";
+    EXPECT_EQ(t.farbe(0), farbefrei) << "spin 1's number leaves the ring";
     EXPECT_EQ(t.farbe(20), farbeaktuell);
     EXPECT_EQ(t.farbe(35), farbegekommen);
     EXPECT_EQ(t.s().fenster[1], 20);
@@ -79,14 +79,14 @@ TEST(Wurf, AusscheidendeZahlBleibtWennSieNochImFensterSteht) {
         t.wirf(30);
     }
     EXPECT_EQ(t.farbe(7), farbegekommen);
-    t.wirf(31); // spin 47 overwrites slot 10: the last 7 leaves the window
+    t.wirf(31); // spin 47 overwrites slot 10: the last 7 leaves the ring
     EXPECT_EQ(t.farbe(7), farbefrei);
 }
 
 TEST(Wurf, ErsterWurfDerRotationBefreitDenVorigen) {
     Testtisch t;
     t.wirfFolge(36, 1); // 1..36 at slots 1..36
-    t.wirf(5);          // spin 37: 5 came twice in the window
+    t.wirf(5);          // spin 37: 5 came twice in the ring
     t.wirf(9);          // spin 38: boundary; spin 37's number is painted free although it is
                         // still in slot 5 of the window
     EXPECT_EQ(t.farbe(5), farbefrei);
@@ -186,9 +186,10 @@ TEST(Wurf, UngueltigerPermanenzwertWirdAbgewiesen) {
         t.wurf();
         t.tippe("12");
         EXPECT_EQ(t.wurf(), WurfErgebnis::permanenzUngueltig) << wert;
-        ASSERT_EQ(t.kaesten().size(), 1U);
-        EXPECT_EQ(t.kaesten()[0].titel, " Fehler! ");
-        EXPECT_EQ(t.kaesten()[0].text, "Die Permanenz enthält an Position 2 keine gültige Zahl! ");
+        ASSERT_EQ(t.gezeigteKaesten().size(), 1U);
+        EXPECT_EQ(t.gezeigteKaesten()[0].titel, " Fehler! ");
+        EXPECT_EQ(t.gezeigteKaesten()[0].text,
+                  "Die Permanenz enthält an Position 2 keine gültige Zahl! ");
         EXPECT_EQ(t.feld(Feld::zahl), "12") << "the number box keeps its text";
         EXPECT_EQ(t.s().wurfzaehler, 1);
         EXPECT_EQ(t.farbe(4), farbeaktuell);

@@ -31,14 +31,14 @@ void Speicheroberflaeche::setzeHaken(int index, int zustand) {
 }
 
 void Speicheroberflaeche::vergiss() {
-    kaesten_.clear();
+    gezeigteKaesten_.clear();
     neuGezeichnet_.clear();
 }
 
 void Speicheroberflaeche::zeige(Kasten kasten) {
-    kaesten_.push_back(std::move(kasten));
+    gezeigteKaesten_.push_back(std::move(kasten));
     if (beobachter) {
-        beobachter(kaesten_.back());
+        beobachter(gezeigteKaesten_.back());
     }
 }
 
@@ -51,9 +51,11 @@ bool Speicheroberflaeche::frage(std::string_view titel, std::string_view text) {
     return std::exchange(antwort_, false);
 }
 
-std::string Speicheroberflaeche::oeffnen(std::string_view titel, std::string_view filter) {
+std::optional<std::string> Speicheroberflaeche::oeffnen(std::string_view titel,
+                                                        std::string_view filter,
+                                                        const std::string& /*vorgabe*/) {
     zeige({Kastenart::dateidialog, std::string(titel), std::string(filter)});
-    return letzteWahl_.nach(wahl_);
+    return wahl_;
 }
 
 } // namespace quentor

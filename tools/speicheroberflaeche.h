@@ -4,7 +4,6 @@
 // reported to an observer at the moment it is shown, and every repaint recorded. Speichertisch
 // drives it in place of the Qt window.
 
-#include "letztewahl.h"
 #include "schnittstellen.h"
 
 #include <array>
@@ -15,13 +14,6 @@
 #include <vector>
 
 namespace quentor {
-
-// One box as it was shown.
-struct Kasten {
-    Kastenart art;
-    std::string titel;
-    std::string text; // the message or question, or the file dialog's filter
-};
 
 class Speicheroberflaeche : public Anzeige,
                             public Optionsfelder,
@@ -36,8 +28,9 @@ class Speicheroberflaeche : public Anzeige,
     void warnung(std::string_view titel, std::string_view text) override;
     // Answers with what antworte() set, once; No when nothing was set.
     bool frage(std::string_view titel, std::string_view text) override;
-    // Reports the path set by waehle(), or after abbrechen() the name it reported last.
-    std::string oeffnen(std::string_view titel, std::string_view filter) override;
+    // Reports the path set by waehle(), or nothing after abbrechen().
+    std::optional<std::string> oeffnen(std::string_view titel, std::string_view filter,
+                                       const std::string& vorgabe) override;
 
     // The user ticks or unticks a box; the caller then runs the box's click.
     void setzeHaken(int index, int zustand);
@@ -51,7 +44,7 @@ class Speicheroberflaeche : public Anzeige,
     std::function<void(const Kasten&)> beobachter;
 
     // Every box shown, in order.
-    const std::vector<Kasten>& kaesten() const { return kaesten_; }
+    const std::vector<Kasten>& gezeigteKaesten() const { return gezeigteKaesten_; }
     // The controls repainted at once, by name, in order; the grid as `tabellenname`.
     const std::vector<std::string_view>& neuGezeichnet() const { return neuGezeichnet_; }
     // Forgets the boxes and repaints recorded so far.
@@ -64,8 +57,7 @@ class Speicheroberflaeche : public Anzeige,
     std::array<int, 2> haken_{};
     bool antwort_ = false;
     std::optional<std::string> wahl_;
-    LetzteWahl<std::string> letzteWahl_;
-    std::vector<Kasten> kaesten_;
+    std::vector<Kasten> gezeigteKaesten_;
     std::vector<std::string_view> neuGezeichnet_;
 };
 

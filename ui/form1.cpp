@@ -47,13 +47,13 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* eltern)
       Dialog1(*this, kaesten_), tisch_(Umgebung{*this, *this, *this, Dialog1, *zufall_, leser_}),
       modell_(tisch_.tabelle()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(qtext(texte::fenstertitel));
-    setFixedSize(pixel(fensterbreiteTwips), pixel(fensterhoeheTwips));
+    setWindowTitle(qtext(texte::formtitel));
+    setFixedSize(pixel(formbreiteTwips), pixel(formhoeheTwips));
     QPalette farben = hellePalette();
-    farben.setColor(QPalette::Window, qfarbe(fensterhintergrund));
+    farben.setColor(QPalette::Window, qfarbe(hellgrau));
     setPalette(farben);
     setAutoFillBackground(true);
-    setFont(arial(fensterschrift));
+    setFont(arial(formschrift));
 
     erzeugeSteuerelemente();
     verbindeEreignisse();

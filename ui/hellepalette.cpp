@@ -17,13 +17,13 @@ void alleRollenFest(QPalette& palette) {
 }
 
 QPalette baueHellePalette() {
-    const QColor fenster(239, 239, 239);
-    const QColor hell = fenster.lighter(150);
-    const QColor mittel = fenster.darker(130);
-    const QColor dunkel = fenster.darker(150);
+    const QColor grund(239, 239, 239);
+    const QColor hell = grund.lighter(150);
+    const QColor mittel = grund.darker(130);
+    const QColor dunkel = grund.darker(150);
     const QColor schatten = dunkel.darker(135);
     const QColor grauerText(190, 190, 190);
-    QPalette palette(Qt::black, fenster, hell, dunkel, mittel, Qt::black, hell, Qt::white, fenster);
+    QPalette palette(Qt::black, grund, hell, dunkel, mittel, Qt::black, hell, Qt::white, grund);
     palette.setColor(QPalette::Midlight, mittel.lighter(110));
     palette.setColor(QPalette::Shadow, schatten);
     palette.setColor(QPalette::HighlightedText, Qt::white);
@@ -32,7 +32,7 @@ QPalette baueHellePalette() {
     for (const auto rolle : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
         palette.setColor(QPalette::Disabled, rolle, grauerText);
     }
-    palette.setColor(QPalette::Disabled, QPalette::Base, fenster);
+    palette.setColor(QPalette::Disabled, QPalette::Base, grund);
     palette.setColor(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
     palette.setColor(QPalette::Disabled, QPalette::Shadow, schatten.lighter(150));
     palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));

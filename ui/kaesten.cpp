@@ -103,13 +103,15 @@ QString qtFilter(std::string_view filter) {
     return eintraege.join(QStringLiteral(";;"));
 }
 
-std::string Dateiauswahl::oeffnen(std::string_view titel, std::string_view filter) {
-    auto wahl = kaesten_.dateidialog(&eltern_, qtext(titel), qtFilter(filter), dateiname_.name());
-    if (wahl && wahl->isEmpty()) {
-        wahl.reset(); // an empty path chooses nothing
+std::optional<std::string> Dateiauswahl::oeffnen(std::string_view titel, std::string_view filter,
+                                                 const std::string& vorgabe) {
+    const QString zuletzt = QDir::fromNativeSeparators(qtext(vorgabe));
+    const auto wahl = kaesten_.dateidialog(&eltern_, qtext(titel), qtFilter(filter), zuletzt);
+    if (!wahl || wahl->isEmpty()) {
+        return std::nullopt; // an empty path chooses nothing
     }
     // UTF-8 on every system (the reader opens it as such), with the system's separators.
-    return QDir::toNativeSeparators(dateiname_.nach(wahl)).toStdString();
+    return QDir::toNativeSeparators(*wahl).toStdString();
 }
 
 } // namespace quentor

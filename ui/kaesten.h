@@ -2,7 +2,6 @@
 // The window's modal boxes and its file dialog `Dialog1`. Each box is a replaceable function so
 // that tests can answer it without blocking; the defaults show Qt's real boxes.
 
-#include "letztewahl.h"
 #include "schnittstellen.h"
 
 #include <QString>
@@ -39,20 +38,19 @@ struct Kaesten {
 // parentheses gets them appended; several patterns ("*.a;*.b") are separated by blanks.
 QString qtFilter(std::string_view filter);
 
-// The file dialog as the core sees it. It reports the chosen file's path in UTF-8 with the
-// system's separators, and keeps the name it reported last: the next time it opens on that file,
-// and when the user cancels it reports that name again (empty while no file was ever chosen).
+// The file dialog as the core sees it: `Dialog1`, opened on the given file, reporting the chosen
+// file's path in UTF-8 with the system's separators.
 class Dateiauswahl : public Dateidialog {
   public:
     // Opens over `eltern` through `kaesten`; both must outlive it (all three belong to Form1).
     Dateiauswahl(QWidget& eltern, Kaesten& kaesten) : eltern_(eltern), kaesten_(kaesten) {}
 
-    std::string oeffnen(std::string_view titel, std::string_view filter) override;
+    std::optional<std::string> oeffnen(std::string_view titel, std::string_view filter,
+                                       const std::string& vorgabe) override;
 
   private:
     QWidget& eltern_;
     Kaesten& kaesten_;
-    LetzteWahl<QString> dateiname_;
 };
 
 } // namespace quentor

@@ -47,7 +47,6 @@ struct Steuerelement {
     bool rahmen = false; // thin single-line border
 };
 
-constexpr Farbe hellgrau = rgb(224, 224, 224);
 constexpr Farbe feldgrau = rgb(220, 220, 220);
 constexpr Farbe mittelgrau = rgb(128, 128, 128);
 constexpr Farbe dunkelgrau = rgb(64, 64, 64);
@@ -244,7 +243,7 @@ QWidget* erzeuge(const Steuerelement& e, QWidget* eltern) {
     QWidget* w = baueWidget(e, eltern);
     w->setObjectName(qtext(e.feld ? name(*e.feld) : e.name));
     w->setGeometry(pixel(e.links), pixel(e.oben), pixel(e.breite), pixel(e.hoehe));
-    w->setFont(arial(e.schrift.value_or(fensterschrift)));
+    w->setFont(arial(e.schrift.value_or(formschrift)));
     w->setToolTip(qtext(e.tooltip));
     w->setAccessibleName(qtext(!e.rolle.empty() ? e.rolle : e.text));
     w->setAccessibleDescription(qtext(e.bedeutung));

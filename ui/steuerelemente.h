@@ -69,10 +69,11 @@ constexpr Steuerart artVon(Element element) {
     }
 }
 
-inline constexpr int fensterbreiteTwips = 6360;
-inline constexpr int fensterhoeheTwips = 8025;
-inline constexpr Farbe fensterhintergrund = rgb(224, 224, 224);
-inline constexpr Schrift fensterschrift{9.0, true};
+// The window Form1: its size, its font, and the grey of its background and of most controls.
+inline constexpr int formbreiteTwips = 6360;
+inline constexpr int formhoeheTwips = 8025;
+inline constexpr Farbe hellgrau = rgb(224, 224, 224);
+inline constexpr Schrift formschrift{9.0, true};
 
 // What creating the controls yields. The window owns them all as their parent.
 struct Erzeugt {

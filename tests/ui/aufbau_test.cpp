@@ -213,9 +213,9 @@ std::string testname(const testing::TestParamInfo<Soll>& info) {
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Fenster, Steuerelemente, testing::ValuesIn(steuerelemente), testname);
+INSTANTIATE_TEST_SUITE_P(Aufbau, Steuerelemente, testing::ValuesIn(steuerelemente), testname);
 
-TEST(Fenster, TitelGroesseHintergrundSchrift) {
+TEST(Aufbau, TitelGroesseHintergrundSchrift) {
     Testform f;
     f.zeige();
     EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Tool / Quentor / V.2012.1"));
@@ -231,7 +231,7 @@ TEST(Fenster, TitelGroesseHintergrundSchrift) {
 
 // The window carries the program's icon (built in where it is not installed), and the desktop
 // file name is the application ID, by which a desktop finds the entry and the icon.
-TEST(Fenster, SymbolUndAnwendungsname) {
+TEST(Aufbau, SymbolUndAnwendungsname) {
     Testform f;
     f.zeige();
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("example.quentor.Quentor"));
@@ -251,7 +251,7 @@ TEST(Fenster, SymbolUndAnwendungsname) {
 
 // Arial is asked for; fonts-liberation answers with Liberation Sans, which has Arial's metrics.
 // 9.75 and 8.25 points are 13 and 11 pixels.
-TEST(Fenster, ArialMitGenauenGroessen) {
+TEST(Aufbau, ArialMitGenauenGroessen) {
     Testform f;
     const QFontInfo tabelle(f.element("tabelle")->font());
     EXPECT_TRUE(tabelle.family() == QStringLiteral("Arial") ||
@@ -262,7 +262,7 @@ TEST(Fenster, ArialMitGenauenGroessen) {
     EXPECT_EQ(QFontInfo(f.element("zahl")->font()).pixelSize(), 16);
 }
 
-TEST(Fenster, FokusBeginntBeiDerTabelleUndFolgtDerTabulatorfolge) {
+TEST(Aufbau, FokusBeginntBeiDerTabelleUndFolgtDerTabulatorfolge) {
     Testform f;
     f.zeige();
     ASSERT_NE(QApplication::focusWidget(), nullptr);

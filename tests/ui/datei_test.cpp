@@ -39,10 +39,10 @@ TEST_F(Datei, WerteWerdenGeladenUndNacheinanderGespielt) {
     f.dateiwahl.push_back(pfad);
     f.klicke("okdatei");
 
-    ASSERT_EQ(f.kaesten.size(), 1U);
-    EXPECT_EQ(f.kaesten[0].art, Kastenart::dateidialog);
-    EXPECT_EQ(f.kaesten[0].titel, "Datei Öffnen");
-    EXPECT_EQ(f.kaesten[0].text, "Dateien (*.txt)");
+    ASSERT_EQ(f.gezeigteKaesten.size(), 1U);
+    EXPECT_EQ(f.gezeigteKaesten[0].art, Kastenart::dateidialog);
+    EXPECT_EQ(f.gezeigteKaesten[0].titel, "Datei Öffnen");
+    EXPECT_EQ(f.gezeigteKaesten[0].text, "Dateien (*.txt)");
     EXPECT_EQ(f.vorgaben[0], "");
     EXPECT_EQ(f.text("Label7"), QDir::toNativeSeparators(pfad));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(f.element("Label7"))->text(QAccessible::Name),
@@ -63,7 +63,7 @@ TEST_F(Datei, AbbruchOhneFruehereDateiSpieltZufaellig) {
     f.klicke("okdatei");
     EXPECT_EQ(sitzung(f).dateimodus, 0);
     EXPECT_EQ(f.text("Label7"), "");
-    EXPECT_EQ(f.kaesten.size(), 1U) << "no message";
+    EXPECT_EQ(f.gezeigteKaesten.size(), 1U) << "no message";
     f.klicke("okwurf");
     EXPECT_EQ(f.text("laufnummer"), "1");
 }
@@ -72,10 +72,10 @@ TEST_F(Datei, UngueltigesFormatWirdGemeldet) {
     f.dateiwahl.push_back(schreibeDatei(ordner, "falsch.txt", "kein Format\n1\n2\n3\n4\n"));
     f.klicke("okdatei");
 
-    ASSERT_EQ(f.kaesten.size(), 2U);
-    EXPECT_EQ(f.kaesten[1].art, Kastenart::warnung);
-    EXPECT_EQ(f.kaesten[1].titel, " Fehler! ");
-    EXPECT_EQ(f.kaesten[1].text, "Diese Datei hat ein ungültiges Datenformat! ");
+    ASSERT_EQ(f.gezeigteKaesten.size(), 2U);
+    EXPECT_EQ(f.gezeigteKaesten[1].art, Kastenart::warnung);
+    EXPECT_EQ(f.gezeigteKaesten[1].titel, " Fehler! ");
+    EXPECT_EQ(f.gezeigteKaesten[1].text, "Diese Datei hat ein ungültiges Datenformat! ");
     EXPECT_EQ(f.text("Textanzahl"), "");
     EXPECT_TRUE(f.text("Label7").endsWith("falsch.txt"));
     f.klicke("okwurf"); // file mode with no values: spins do nothing
@@ -92,7 +92,7 @@ TEST_F(Datei, PfadMitUmlautenUndEuro) {
     f.dateiwahl.push_back(name);
     f.klicke("okdatei");
 
-    EXPECT_EQ(f.kaesten.size(), 1U) << "no message";
+    EXPECT_EQ(f.gezeigteKaesten.size(), 1U) << "no message";
     EXPECT_EQ(f.text("Label7"), QDir::toNativeSeparators(name));
     EXPECT_EQ(f.text("Textanzahl"), "2");
 }
@@ -106,14 +106,14 @@ TEST_F(Datei, GeraetWirdNichtGelesen) {
     const QStringList geraete = {QStringLiteral("/dev/zero")};
 #endif
     for (const QString& geraet : geraete) {
-        f.kaesten.clear();
+        f.gezeigteKaesten.clear();
         f.dateiwahl.push_back(geraet);
         QElapsedTimer uhr;
         uhr.start();
         f.klicke("okdatei");
         EXPECT_LT(uhr.elapsed(), 2000) << geraet.toStdString();
-        ASSERT_EQ(f.kaesten.size(), 2U) << geraet.toStdString();
-        EXPECT_EQ(f.kaesten[1].text, "Die Datei kann nicht gelesen werden! ");
+        ASSERT_EQ(f.gezeigteKaesten.size(), 2U) << geraet.toStdString();
+        EXPECT_EQ(f.gezeigteKaesten[1].text, "Die Datei kann nicht gelesen werden! ");
     }
 }
 

@@ -257,10 +257,10 @@ TEST_P(Frage, JaFuehrtAusNeinLaesstAlles) {
     f.antworten.push_back(a.ja);
     f.klicke(a.knopf);
 
-    ASSERT_EQ(f.kaesten.size(), 1U);
-    EXPECT_EQ(f.kaesten[0].art, Kastenart::frage);
-    EXPECT_EQ(f.kaesten[0].titel, QString::fromUtf8(a.titel));
-    EXPECT_EQ(f.kaesten[0].text, QString::fromUtf8(a.text));
+    ASSERT_EQ(f.gezeigteKaesten.size(), 1U);
+    EXPECT_EQ(f.gezeigteKaesten[0].art, Kastenart::frage);
+    EXPECT_EQ(f.gezeigteKaesten[0].titel, a.titel);
+    EXPECT_EQ(f.gezeigteKaesten[0].text, a.text);
     EXPECT_EQ(f.form.isVisible(), a.offen);
     if (a.zurueckgesetzt) {
         for (const char* feld : {"zahl", "laufnummer", "Label3", "Label23", "Label8"}) {
@@ -283,7 +283,7 @@ TEST(Frage, SchliessfeldBeendetOhneFrage) {
     f.zeige();
     EXPECT_TRUE(f.form.close());
     EXPECT_FALSE(f.form.isVisible());
-    EXPECT_TRUE(f.kaesten.empty());
+    EXPECT_TRUE(f.gezeigteKaesten.empty());
 }
 
 // Qt's own question box, answered with the keyboard.

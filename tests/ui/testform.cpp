@@ -35,7 +35,7 @@ std::vector<int> alleZahlen() {
 Testform::Testform(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::move(zahlen))) {
     Kaesten& k = form.kaesten();
     k.frage = [this](QWidget*, const QString& titel, const QString& text) {
-        kaesten.push_back({Kastenart::frage, titel, text});
+        gezeigteKaesten.push_back({Kastenart::frage, titel.toStdString(), text.toStdString()});
         if (antworten.empty()) {
             return false;
         }
@@ -44,11 +44,12 @@ Testform::Testform(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::
         return ja;
     };
     k.warnung = [this](QWidget*, const QString& titel, const QString& text) {
-        kaesten.push_back({Kastenart::warnung, titel, text});
+        gezeigteKaesten.push_back({Kastenart::warnung, titel.toStdString(), text.toStdString()});
     };
     k.dateidialog = [this](QWidget*, const QString& titel, const QString& filter,
                            const QString& vorgabe) -> std::optional<QString> {
-        kaesten.push_back({Kastenart::dateidialog, titel, filter});
+        gezeigteKaesten.push_back(
+            {Kastenart::dateidialog, titel.toStdString(), filter.toStdString()});
         vorgaben.push_back(vorgabe);
         if (dateiwahl.empty()) {
             return std::nullopt;

@@ -41,12 +41,6 @@ class Folge : public Zufallsquelle {
     std::size_t naechste_ = 0;
 };
 
-struct Kasten {
-    Kastenart art;
-    QString titel;
-    QString text; // the file dialog's filter
-};
-
 // 0, 1, ..., 36
 std::vector<int> alleZahlen();
 
@@ -71,10 +65,10 @@ class Testform {
     QColor zellenfarbe(int zeile, int spalte) const;
 
     Form1 form;
-    std::vector<Kasten> kaesten;   // every box shown, in order
-    std::deque<bool> antworten;    // next questions: true = Yes; none left: No
-    std::deque<QString> dateiwahl; // next file dialogs; empty or none left: cancel
-    std::vector<QString> vorgaben; // the name each file dialog opened on
+    std::vector<Kasten> gezeigteKaesten; // every box shown, in order
+    std::deque<bool> antworten;          // next questions: true = Yes; none left: No
+    std::deque<QString> dateiwahl;       // next file dialogs; empty or none left: cancel
+    std::vector<QString> vorgaben;       // the name each file dialog opened on
 };
 
 // Runs `antwort` on the next modal box once it is shown, from inside its event loop. A box still

@@ -26,17 +26,17 @@ class ErstesZeichnen : public QObject {
 };
 
 void BM_RotatKlick(benchmark::State& state) {
-    Form1 fenster;
-    fenster.kaesten().frage = [](QWidget*, const QString&, const QString&) { return true; };
-    fenster.show();
-    if (!QTest::qWaitForWindowExposed(&fenster)) {
+    Form1 form;
+    form.kaesten().frage = [](QWidget*, const QString&, const QString&) { return true; };
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
         state.SkipWithError("window not exposed");
         return;
     }
-    auto* okstep = fenster.findChild<QPushButton*>(QStringLiteral("okstep"));
-    auto* okneu = fenster.findChild<QPushButton*>(QStringLiteral("okneu"));
+    auto* okstep = form.findChild<QPushButton*>(QStringLiteral("okstep"));
+    auto* okneu = form.findChild<QPushButton*>(QStringLiteral("okneu"));
     for (auto _ : state) {
-        if (fenster.spieltisch().sitzung().wurfzaehler > 4900) {
+        if (form.spieltisch().sitzung().wurfzaehler > 4900) {
             state.PauseTiming();
             QTest::mouseClick(okneu, Qt::LeftButton);
             state.ResumeTiming();
@@ -49,21 +49,21 @@ BENCHMARK(BM_RotatKlick)->Unit(benchmark::kMillisecond);
 
 std::unique_ptr<Form1> zeigeBisZumErstenZeichnen() {
     ErstesZeichnen beobachter;
-    auto fenster = std::make_unique<Form1>();
-    fenster->installEventFilter(&beobachter);
-    fenster->show();
+    auto form = std::make_unique<Form1>();
+    form->installEventFilter(&beobachter);
+    form->show();
     while (!beobachter.gezeichnet) {
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    fenster->removeEventFilter(&beobachter);
-    return fenster;
+    form->removeEventFilter(&beobachter);
+    return form;
 }
 
 void BM_Form1BisZumErstenZeichnen(benchmark::State& state) {
     for (auto _ : state) {
-        auto fenster = zeigeBisZumErstenZeichnen();
+        auto form = zeigeBisZumErstenZeichnen();
         state.PauseTiming();
-        fenster.reset();
+        form.reset();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
         // The first window of a process also loads the font database: timed once, apart.
         QElapsedTimer uhr;
         uhr.start();
-        auto fenster = quentor::zeigeBisZumErstenZeichnen();
+        auto form = quentor::zeigeBisZumErstenZeichnen();
         std::printf("Form1 bis zum ersten Zeichnen, erstes Fenster des Prozesses: %.1f ms\n",
                     static_cast<double>(uhr.nsecsElapsed()) / 1e6);
     }
