@@ -11,32 +11,34 @@
 //        quentor_bildvergleich --gleich A.png B.png
 
 #include "anwendung.h"
-#include "fensterzustaende.h"
 #include "form1.h"
+#include "formzustaende.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QImage>
 #include <QPalette>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <string_view>
+#include <optional>
 #include <vector>
 
 namespace {
 
 using quentor::Form1;
 
-QImage ohneSchrift(Form1& fenster) {
-    for (QWidget* w : fenster.findChildren<QWidget*>()) {
+QImage ohneSchrift(Form1& form) {
+    for (QWidget* w : form.findChildren<QWidget*>()) {
         QPalette farben = w->palette();
         for (const auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
             farben.setColor(rolle, Qt::transparent);
         }
         w->setPalette(farben);
     }
-    return fenster.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // The pixels within `rand` pixels of a text pixel (one that the text colours change).
@@ -182,16 +184,16 @@ int vergleicheMitBild(const QStringList& dateien) {
                      qPrintable(dateien.front()));
         return 2;
     }
-    Form1 fenster;
-    fenster.show();
-    if (!QTest::qWaitForWindowExposed(&fenster)) {
+    Form1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
         return 2;
     }
-    const QImage hier = fenster.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage hier = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (dateien.size() == 2) {
         hier.save(dateien.back());
     }
-    return vergleiche(hier, ohneSchrift(fenster), bild);
+    return vergleiche(hier, ohneSchrift(form), bild);
 }
 
 // Two pictures of the same size, pixel for pixel.
@@ -210,52 +212,116 @@ int gleich(const QString& a, const QString& b) {
     return falsch == 0 ? 0 : 1;
 }
 
-} // namespace
+// The three usages, each with its own options and number of pictures.
+enum class Art { MitBild, Zeichnen, Gleich };
 
-constexpr const char* aufruf =
+struct Aufruf {
+    Art art = Art::MitBild;
+    QStringList dateien{}; // BILD [HIER], or A B
+    QString ordner{};
+    QString palette{};
+    bool dunkel = false;
+};
+
+constexpr const char* aufrufText =
     "Aufruf: quentor_bildvergleich [--skala F] BILD.png [HIER.png]\n"
     "        quentor_bildvergleich --zeichne ORDNER [--palette NAME] [--dunkles-thema]\n"
     "        quentor_bildvergleich --gleich A.png B.png\n";
 
-int main(int argc, char* argv[]) {
-    // The scale must be known before the application starts.
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::string_view(argv[i]) == "--skala") {
-            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
-        }
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QStringList worte = QApplication::arguments().mid(1);
-    const auto schalter = [&worte](const QString& name) { return worte.removeAll(name) > 0; };
-    const auto wert = [&worte](const QString& name) {
-        const qsizetype i = worte.indexOf(name);
-        QString w = i >= 0 && i + 1 < worte.size() ? worte.takeAt(i + 1) : QString();
-        worte.removeAll(name);
-        return w;
+// The options of all usages; the pictures are positional, --zeichne takes the folder.
+void beschreibeOptionen(QCommandLineParser& optionen) {
+    optionen.addOptions({{QStringLiteral("skala"), QString(), QStringLiteral("F")},
+                         {QStringLiteral("zeichne"), QString(), QStringLiteral("ORDNER")},
+                         {QStringLiteral("palette"), QString(), QStringLiteral("NAME")},
+                         {QStringLiteral("dunkles-thema"), QString()},
+                         {QStringLiteral("gleich"), QString()}});
+}
+
+// Whether every option given is one of `erlaubt`.
+bool nurAus(const QCommandLineParser& optionen, const QStringList& erlaubt) {
+    const QStringList gegeben = optionen.optionNames();
+    return std::ranges::all_of(gegeben,
+                               [&](const QString& name) { return erlaubt.contains(name); });
+}
+
+// The usage the parsed words make, or nothing for a wrong call.
+std::optional<Aufruf> liesAufruf(const QCommandLineParser& optionen) {
+    const QStringList dateien = optionen.positionalArguments();
+    const auto wenn = [](bool passt, const Aufruf& a) {
+        return passt ? std::optional(a) : std::nullopt;
     };
-    const bool zeichnen = schalter(QStringLiteral("--zeichne"));
-    const bool vergleichen = schalter(QStringLiteral("--gleich"));
-    const bool dunkel = schalter(QStringLiteral("--dunkles-thema"));
-    const QString palette = wert(QStringLiteral("--palette"));
-    wert(QStringLiteral("--skala"));
-    if (vergleichen && worte.size() == 2) {
-        return gleich(worte[0], worte[1]);
+    if (optionen.isSet(QStringLiteral("gleich"))) {
+        return wenn(dateien.size() == 2 && nurAus(optionen, {QStringLiteral("gleich")}),
+                    {.art = Art::Gleich, .dateien = dateien});
     }
-    if (zeichnen && worte.size() == 1) {
-        // The desktop's palette is looked at before the program sets itself up.
-        if (dunkel && !quentor::uitest::istDunkel(QApplication::palette())) {
-            std::fprintf(stderr,
-                         "quentor_bildvergleich: das Thema des Desktops ist nicht dunkel\n");
-            return 2;
-        }
-        quentor::anwendungEinrichten(app);
-        return quentor::uitest::zeichneZustaende(worte[0], palette);
+    if (optionen.isSet(QStringLiteral("zeichne"))) {
+        const QStringList erlaubt{QStringLiteral("zeichne"), QStringLiteral("palette"),
+                                  QStringLiteral("dunkles-thema")};
+        return wenn(dateien.isEmpty() && nurAus(optionen, erlaubt),
+                    {.art = Art::Zeichnen,
+                     .ordner = optionen.value(QStringLiteral("zeichne")),
+                     .palette = optionen.value(QStringLiteral("palette")),
+                     .dunkel = optionen.isSet(QStringLiteral("dunkles-thema"))});
     }
-    if (zeichnen || vergleichen || worte.isEmpty() || worte.size() > 2) {
-        std::fputs(aufruf, stderr);
+    return wenn(!dateien.isEmpty() && dateien.size() <= 2 &&
+                    nurAus(optionen, {QStringLiteral("skala")}),
+                {.dateien = dateien});
+}
+
+// The scale must be known before the application starts: the words are read once before it, as
+// given, and once more after it, without the options Qt takes for itself.
+void setzeSkala(int argc, char* argv[]) {
+    QStringList worte;
+    for (int i = 0; i < argc; ++i) {
+        worte << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser optionen;
+    beschreibeOptionen(optionen);
+    optionen.parse(worte); // a wrong call is reported after the start
+    if (optionen.isSet(QStringLiteral("skala"))) {
+        qputenv("QT_SCALE_FACTOR", optionen.value(QStringLiteral("skala")).toLocal8Bit());
+    }
+}
+
+int zeichne(QApplication& app, const Aufruf& aufruf) {
+    // The desktop's palette is looked at before the program sets itself up.
+    if (aufruf.dunkel && !quentor::bild::istDunkel(QApplication::palette())) {
+        std::fprintf(stderr, "quentor_bildvergleich: das Thema des Desktops ist nicht dunkel\n");
         return 2;
     }
     quentor::anwendungEinrichten(app);
-    return vergleicheMitBild(worte);
+    return quentor::bild::zeichneZustaende(aufruf.ordner, aufruf.palette);
+}
+
+int fuehreAus(QApplication& app, const Aufruf& aufruf) {
+    switch (aufruf.art) {
+    case Art::Gleich:
+        return gleich(aufruf.dateien[0], aufruf.dateien[1]);
+    case Art::Zeichnen:
+        return zeichne(app, aufruf);
+    case Art::MitBild:
+        break;
+    }
+    quentor::anwendungEinrichten(app);
+    return vergleicheMitBild(aufruf.dateien);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    setzeSkala(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QCommandLineParser optionen;
+    beschreibeOptionen(optionen);
+    const bool gelesen = optionen.parse(QApplication::arguments());
+    const std::optional<Aufruf> aufruf = gelesen ? liesAufruf(optionen) : std::nullopt;
+    if (!aufruf) {
+        if (!gelesen) {
+            std::fprintf(stderr, "quentor_bildvergleich: %s\n", qPrintable(optionen.errorText()));
+        }
+        std::fputs(aufrufText, stderr);
+        return 2;
+    }
+    return fuehreAus(app, *aufruf);
 }

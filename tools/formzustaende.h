@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <QString>
 
-namespace quentor::uitest {
+namespace quentor::bild {
 
 // Whether a desktop palette is a dark one: light text on a dark window.
 bool istDunkel(const QPalette& palette);
@@ -15,4 +15,4 @@ bool istDunkel(const QPalette& palette);
 // Returns 0, or 2 with a message when a name is unknown or a picture cannot be drawn or saved.
 int zeichneZustaende(const QString& ordner, const QString& name);
 
-} // namespace quentor::uitest
+} // namespace quentor::bild

@@ -1,4 +1,4 @@
-#include "fensterzustaende.h"
+#include "formzustaende.h"
 
 #include "form1.h"
 
@@ -12,17 +12,17 @@
 #include <cstdio>
 #include <map>
 
-namespace quentor::uitest {
+namespace quentor::bild {
 
 namespace {
 
 struct Farben {
-    QColor fenster, text, feld, feldtext, knopf, knopftext, auswahl;
+    QColor flaeche, text, feld, feldtext, knopf, knopftext, auswahl;
 };
 
 QPalette palette(const Farben& f) {
     QPalette p(f.text, f.knopf, f.knopf.lighter(), f.knopf.darker(), f.knopf, f.feldtext, Qt::white,
-               f.feld, f.fenster);
+               f.feld, f.flaeche);
     p.setColor(QPalette::ButtonText, f.knopftext);
     p.setColor(QPalette::Highlight, f.auswahl);
     p.setColor(QPalette::PlaceholderText, f.feldtext);
@@ -55,9 +55,9 @@ const std::map<QString, Farben>& paletten() {
     return alle;
 }
 
-bool speichere(QWidget& fenster, const QString& datei) {
+bool speichere(QWidget& form, const QString& datei) {
     QApplication::processEvents();
-    if (fenster.grab().toImage().save(datei)) {
+    if (form.grab().toImage().save(datei)) {
         return true;
     }
     std::fprintf(stderr, "quentor_bildvergleich: %s kann nicht gespeichert werden\n",
@@ -67,16 +67,16 @@ bool speichere(QWidget& fenster, const QString& datei) {
 
 // Values typed into the three text boxes and the first option box ticked; the focus then goes
 // back to the grid, so that no blinking text cursor is in the picture.
-void gibEin(Form1& fenster) {
+void gibEin(Form1& form) {
     const std::pair<const char*, const char*> eingaben[] = {
         {"zahl", "17"}, {"laufnummer", "4711"}, {"Textanzahl", "815"}};
     for (const auto& [name, text] : eingaben) {
-        auto* feld = fenster.findChild<QLineEdit*>(QString::fromLatin1(name));
+        auto* feld = form.findChild<QLineEdit*>(QString::fromLatin1(name));
         feld->setFocus();
         QTest::keyClicks(feld, QString::fromLatin1(text));
     }
-    fenster.findChild<QCheckBox*>(QStringLiteral("Check1(0)"))->click();
-    fenster.findChild<QWidget*>(QStringLiteral("tabelle"))->setFocus();
+    form.findChild<QCheckBox*>(QStringLiteral("Check1(0)"))->click();
+    form.findChild<QWidget*>(QStringLiteral("tabelle"))->setFocus();
 }
 
 } // namespace
@@ -96,14 +96,14 @@ int zeichneZustaende(const QString& ordner, const QString& name) {
         QApplication::setPalette(palette(gefunden->second));
     }
     QDir().mkpath(ordner);
-    Form1 fenster;
-    fenster.show();
-    if (!QTest::qWaitForWindowExposed(&fenster) ||
-        !speichere(fenster, ordner + QStringLiteral("/start.png"))) {
+    Form1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form) ||
+        !speichere(form, ordner + QStringLiteral("/start.png"))) {
         return 2;
     }
-    gibEin(fenster);
-    return speichere(fenster, ordner + QStringLiteral("/eingaben.png")) ? 0 : 2;
+    gibEin(form);
+    return speichere(form, ordner + QStringLiteral("/eingaben.png")) ? 0 : 2;
 }
 
-} // namespace quentor::uitest
+} // namespace quentor::bild
