@@ -1,6 +1,6 @@
 # What makes a release's bytes depend on the sources alone (option QUENTOR_REPRODUZIERBAR, on in
 # the presets paket and windows): the time is the last commit's, SOURCE_DATE_EPOCH in the
-# environment of the build and of CPack (scripts/freigabe.sh sets it); this file takes care of
+# environment of the build and of CPack (scripts/hilfen/freigabe.sh sets it); this file takes care of
 # the rest.
 #
 # Paths: the source folder is written as `.` into debug information and macros, so that the

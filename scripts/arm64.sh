@@ -6,18 +6,19 @@
 #   - every test runs under qemu-user, warnings are errors;
 #   - the window, run under qemu on a virtual X server, is the amd64 window's picture;
 #   - the package quentor_VERSION_arm64.deb is built with Debian's build flags and checked, with
-#     its bill of materials and SHA256SUMS beside it (scripts/paket-pruefen.sh);
-#   - it is installed with apt in a fresh Debian 12 arm64 root (mmdebstrap, scripts/wurzel.sh)
+#     its bill of materials and SHA256SUMS beside it (scripts/hilfen/paket-pruefen.sh);
+#   - it is installed with apt in a fresh Debian 12 arm64 root (mmdebstrap, scripts/hilfen/wurzel.sh)
 #     and the window it installed is the amd64 window's picture too.
 # Needs root or sudo (the architecture, binfmt_misc, the root). With --paket only the package is
 # built and checked (scripts/nachbauen.sh builds it so a second time).
 # Usage: bash scripts/arm64.sh [--paket]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-source scripts/freigabe.sh
+source scripts/hilfen/pakete.sh
+source scripts/hilfen/freigabe.sh
+freigabe_umgebung
 WURZEL_SUITE=bookworm WURZEL_ARCHITEKTUR=arm64 WURZEL_DAZU=""
-source scripts/wurzel.sh
+source scripts/hilfen/wurzel.sh
 bau=build-arm64
 
 vorbereiten() {
@@ -30,7 +31,7 @@ vorbereiten() {
     if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
         wurzel_als_root mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc || true
     fi
-    bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${DESKTOP_PAKETE[@]}" \
+    bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${DESKTOP_PAKETE[@]}" \
         "${PAKET_PAKETE[@]}" "${FREIGABE_PAKETE[@]}" "${ARM64_PAKETE[@]}"
     if [ ! -e /proc/sys/fs/binfmt_misc/qemu-aarch64 ]; then
         wurzel_als_root update-binfmts --enable qemu-aarch64 || true
@@ -55,17 +56,17 @@ paket_bauen() {
     fi
     rm -f "$protokoll"
     local pakete=("$bau"/quentor_*_arm64.deb)
-    bash scripts/paket-pruefen.sh "${pakete[0]}" >&2
+    bash scripts/hilfen/paket-pruefen.sh "${pakete[0]}" >&2
     echo "${pakete[0]}"
 }
 
 # Saves the picture of the window a command starts, on a virtual X server.
-# Usage: fensterbild BILD.png PROGRAMM [ARGUMENTE...]
-fensterbild() {
+# Usage: formbild BILD.png PROGRAMM [ARGUMENTE...]
+formbild() {
     local laufzeit status=0
     laufzeit=$(mktemp -d)
     XDG_RUNTIME_DIR=$laufzeit xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash scripts/fensterbild.sh "$@" || status=$?
+        bash scripts/hilfen/formbild.sh "$@" || status=$?
     rm -rf "$laufzeit"
     return "$status"
 }
@@ -84,7 +85,7 @@ amd64_bild() {
     local preset=${QUENTOR_PRESET:-dev} ordner
     ordner=$(cmake --preset "$preset" | sed -n 's/^-- Build files have been written to: //p')
     cmake --build --preset "$preset" --target quentor -j "$(nproc)" >/dev/null
-    fensterbild "$bilder/amd64.png" "$ordner/ui/quentor"
+    formbild "$bilder/amd64.png" "$ordner/ui/quentor"
 }
 
 # A fresh Debian 12 arm64 root with the package installed by apt. What the package depends on
@@ -102,8 +103,8 @@ installiert_bild() {
     wurzel_ausfuehren "$probe" "" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
         --no-install-recommends "/root/${deb##*/}" >/dev/null
     echo "Debian 12 arm64 mit dem Paket angelegt in $((SECONDS - beginn)) s"
-    fensterbild "$bilder/installiert.png" \
-        bash -c 'source scripts/wurzel.sh && wurzel_starten "$@"' _ "$probe" /usr/bin/quentor
+    formbild "$bilder/installiert.png" \
+        bash -c 'source scripts/hilfen/wurzel.sh && wurzel_starten "$@"' _ "$probe" /usr/bin/quentor
     wurzel_als_root rm -rf "$probe"
     trap - EXIT
 }
@@ -122,7 +123,7 @@ protokoll=$(mktemp)
 trap 'rm -f "$protokoll"' EXIT
 status=0
 ctest --preset arm64 -j "$(nproc)" 2>&1 | tee "$protokoll" || status=$?
-zaehlung="ctest unter qemu (arm64): $(bash scripts/ctest-zaehlung.sh "$protokoll" || echo "?")"
+zaehlung="ctest unter qemu (arm64): $(bash scripts/hilfen/ctest-zaehlung.sh "$protokoll" || echo "?")"
 rm -f "$protokoll"
 trap - EXIT
 
@@ -130,7 +131,7 @@ bilder="$bau/bilder"
 rm -rf "$bilder"
 mkdir -p "$bilder"
 amd64_bild
-fensterbild "$bilder/arm64.png" "$bau/ui/quentor"
+formbild "$bilder/arm64.png" "$bau/ui/quentor"
 gleiches_bild "Das arm64-Fenster (unter qemu)" "$bilder/arm64.png" || status=1
 
 deb=$(paket_bauen)

@@ -6,8 +6,8 @@
 # Usage: bash scripts/bench.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${BENCH_PAKETE[@]}" "${START_PAKETE[@]}"
+source scripts/hilfen/pakete.sh
+bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${BENCH_PAKETE[@]}" "${START_PAKETE[@]}"
 
 bau=build-bench
 cmake --preset bench >/dev/null
@@ -16,8 +16,8 @@ cmake --build --preset bench -j "$(nproc)" >/dev/null
 echo "Maschine: $(nproc) Kerne, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 wiederholt=(--benchmark_repetitions=10 --benchmark_report_aggregates_only=true)
 "$bau/bench/quentor_bench" "${wiederholt[@]}" 2>/dev/null | grep -E "median|Benchmark|---"
-if [ -x "$bau/bench/quentor_fenster_bench" ]; then
-    QT_QPA_PLATFORM=offscreen "$bau/bench/quentor_fenster_bench" "${wiederholt[@]}" 2>/dev/null |
+if [ -x "$bau/bench/quentor_form_bench" ]; then
+    QT_QPA_PLATFORM=offscreen "$bau/bench/quentor_form_bench" "${wiederholt[@]}" 2>/dev/null |
         grep -E "median|erstes Fenster"
 fi
 

@@ -8,7 +8,7 @@
 # Usage: bash scripts/debian13.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/wurzel.sh
+source scripts/hilfen/wurzel.sh
 
 pakete=(build-paket/quentor_*.deb)
 if [ ! -f "${pakete[0]}" ]; then
@@ -36,8 +36,8 @@ wurzel_ausfuehren "$ziel" "$PWD" bash -c '
     echo "Installiere ${2##*/}"
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/root/${2##*/}" >/dev/null
     XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash scripts/fensterbild.sh /root/paket.png /usr/bin/quentor
-    unterschied=$(compare -metric AE build/quentor-fenster.png /root/paket.png null: 2>&1 || true)
+        bash scripts/hilfen/formbild.sh /root/paket.png /usr/bin/quentor
+    unterschied=$(compare -metric AE build/quentor-form1.png /root/paket.png null: 2>&1 || true)
     echo "Das installierte Programm gegen start.sh: $unterschied Pixel verschieden"
     [ "$unterschied" = 0 ]
 ' debian13 "$PWD" "${pakete[0]}"

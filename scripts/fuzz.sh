@@ -5,8 +5,8 @@
 # Usage: bash scripts/fuzz.sh [seconds]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${FUZZ_PAKETE[@]}"
+source scripts/hilfen/pakete.sh
+bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${FUZZ_PAKETE[@]}"
 
 sekunden=${1:-60}
 bau=build-fuzz

@@ -7,8 +7,8 @@
 # Usage: bash scripts/instruktionen.sh [PROGRAMM]   (another quentor-skript, to compare builds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${BENCH_PAKETE[@]}"
+source scripts/hilfen/pakete.sh
+bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${BENCH_PAKETE[@]}"
 
 if [ $# -gt 0 ]; then
     skript=$(realpath "$1")

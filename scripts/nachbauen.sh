@@ -7,7 +7,8 @@
 # Usage: bash scripts/nachbauen.sh deb|arm64|windows
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/freigabe.sh
+source scripts/hilfen/freigabe.sh
+freigabe_umgebung
 case "${1:-}" in
     deb) bau=build-paket ;;
     arm64) bau=build-arm64 ;;
@@ -16,7 +17,7 @@ case "${1:-}" in
 esac
 # The Windows release is built on Debian 13, as scripts/windows.sh does.
 if [ "$1" = windows ]; then
-    source scripts/wurzel.sh
+    source scripts/hilfen/wurzel.sh
     wurzel_windows_oder_weiter scripts/nachbauen.sh windows
 fi
 if [ ! -f "$bau/SHA256SUMS" ]; then
@@ -49,7 +50,7 @@ if ! (
         qt=$(bash scripts/qt-windows.sh --ordner) &&
             cmake --preset windows -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF &&
             cmake --build --preset windows -j "$(nproc)" &&
-            bash scripts/windows-freigabe.sh build-windows
+            bash scripts/hilfen/windows-freigabe.sh build-windows
     fi
 ) >"$protokoll" 2>&1; then
     cat "$protokoll"

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Builds the Debian package with the preset `paket` (Debian's build flags, no tests), checks the
 # icons against their SVG and the package as shipped, and writes its bill of materials and
-# SHA256SUMS beside it (scripts/paket-pruefen.sh). The package is reproducible (its time is the
-# last commit's, SOURCE_DATE_EPOCH; see scripts/freigabe.sh).
+# SHA256SUMS beside it (scripts/hilfen/paket-pruefen.sh). The package is reproducible (its time is the
+# last commit's, SOURCE_DATE_EPOCH; see scripts/hilfen/freigabe.sh).
 # Usage: bash scripts/paket.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-source scripts/freigabe.sh
-bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PAKET_PAKETE[@]}" "${FREIGABE_PAKETE[@]}"
+source scripts/hilfen/pakete.sh
+source scripts/hilfen/freigabe.sh
+freigabe_umgebung
+bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PAKET_PAKETE[@]}" "${FREIGABE_PAKETE[@]}"
 
 bau=build-paket
 protokoll=$(mktemp)
@@ -26,4 +27,4 @@ echo "Paket: $deb"
 
 bash scripts/symbole.sh --pruefen
 
-bash scripts/paket-pruefen.sh "$deb"
+bash scripts/hilfen/paket-pruefen.sh "$deb"

@@ -5,8 +5,8 @@
 # Usage: bash scripts/pruefen.sh [san|tidy|cppcheck|format ...]   (default: all four)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PRUEF_PAKETE[@]}"
+source scripts/hilfen/pakete.sh
+bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PRUEF_PAKETE[@]}"
 
 schritte=("$@")
 [ ${#schritte[@]} -gt 0 ] || schritte=(san tidy cppcheck format)

@@ -7,8 +7,8 @@
 #        bash scripts/qt-windows.sh --ordner only print the folder (whether built or not)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-source scripts/wurzel.sh
+source scripts/hilfen/pakete.sh
+source scripts/hilfen/wurzel.sh
 # Built on Debian 13, whose Qt 6.8 it builds (on an older host inside a Debian 13 root).
 wurzel_windows_oder_weiter scripts/qt-windows.sh "${1:-}" "${QT_WINDOWS_PAKETE[@]}"
 
@@ -16,7 +16,7 @@ mingw=x86_64-w64-mingw32
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/quentor"
 
 if [ "${1:-}" != "--ordner" ]; then
-    bash scripts/abhaengigkeiten.sh "${QT_WINDOWS_PAKETE[@]}"
+    bash scripts/hilfen/abhaengigkeiten.sh "${QT_WINDOWS_PAKETE[@]}"
 fi
 # The host's Qt: its version is the one built, its tools are used through QT_HOST_PATH.
 paketversion=$(dpkg-query -W -f='${Version}' qt6-base-dev)

@@ -5,8 +5,8 @@
 # Usage: bash scripts/start.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-bash scripts/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${START_PAKETE[@]}"
+source scripts/hilfen/pakete.sh
+bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${START_PAKETE[@]}"
 
 bau=build
 cmake --preset dev >/dev/null
@@ -18,12 +18,12 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "Keine Anzeige (weder DISPLAY noch WAYLAND_DISPLAY gesetzt): das Fenster öffnet auf einem virtuellen X-Server, sein Bild wird gespeichert."
-bild="$PWD/$bau/quentor-fenster.png"
+bild="$PWD/$bau/quentor-form1.png"
 rm -f "$bild"
 # A private runtime folder, as a desktop session would give one; Qt warns without it.
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/fensterbild.sh "$bild" "$programm"
+xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/hilfen/formbild.sh "$bild" "$programm"
 echo "$bild"

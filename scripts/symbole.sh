@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Renders the application icon's PNGs at the hicolor sizes from its SVG, the Windows icon
 # (packaging/symbol/quentor.ico: those PNGs of 16 to 256 pixels, each stored as it is) and the
-# window icon's raw pixels (packaging/symbol/fenster/N.rgba: RGBA bytes row by row, for N = 16,
+# window icon's raw pixels (packaging/symbol/pixel/N.rgba: RGBA bytes row by row, for N = 16,
 # 32, 48 and 64), which the program shows without decoding anything at start, so that the
 # checked-in files can be made again at any time. With --pruefen it renders into a temporary
 # folder instead and fails when a checked-in file is missing or differs.
 # Usage: bash scripts/symbole.sh [--pruefen]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-bash scripts/abhaengigkeiten.sh "${SYMBOL_PAKETE[@]}"
+source scripts/hilfen/pakete.sh
+bash scripts/hilfen/abhaengigkeiten.sh "${SYMBOL_PAKETE[@]}"
 
 hicolor=packaging/symbol/hicolor
 groessen=(16 22 24 32 48 64 128 256)
@@ -59,9 +59,9 @@ if [ "$ziel" != "$hicolor" ]; then
 fi
 ico "$ziel" "$ico_datei"
 
-pixelordner=packaging/symbol/fenster
+pixelordner=packaging/symbol/pixel
 if [ "$ziel" != "$hicolor" ]; then
-    pixelordner=$ziel/fenster
+    pixelordner=$ziel/pixel
 fi
 mkdir -p "$pixelordner"
 for n in 16 32 48 64; do
@@ -76,8 +76,8 @@ if [ "$ziel" != "$hicolor" ]; then
     done
     cmp -s "$ico_datei" packaging/symbol/quentor.ico || abweichend+=(packaging/symbol/quentor.ico)
     for n in 16 32 48 64; do
-        cmp -s "$pixelordner/$n.rgba" "packaging/symbol/fenster/$n.rgba" ||
-            abweichend+=("packaging/symbol/fenster/$n.rgba")
+        cmp -s "$pixelordner/$n.rgba" "packaging/symbol/pixel/$n.rgba" ||
+            abweichend+=("packaging/symbol/pixel/$n.rgba")
     done
     if [ ${#abweichend[@]} -gt 0 ]; then
         echo "Nicht aus $svg erzeugt (bash scripts/symbole.sh macht sie neu): ${abweichend[*]}" >&2

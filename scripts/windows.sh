@@ -7,15 +7,15 @@
 # Runs a random session on the real window under Wine and checks that it left no key in the
 # registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
 # and GCC 14 the release is built with: on an older host inside a Debian 13 root
-# (scripts/wurzel.sh, which needs root or sudo). Usage: bash scripts/windows.sh
+# (scripts/hilfen/wurzel.sh, which needs root or sudo). Usage: bash scripts/windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-source scripts/wurzel.sh
+source scripts/hilfen/pakete.sh
+source scripts/hilfen/wurzel.sh
 pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WINDOWS_PAKETE[@]}"
         "${FREIGABE_PAKETE[@]}")
 wurzel_windows_oder_weiter scripts/windows.sh "" "${pakete[@]}"
-bash scripts/abhaengigkeiten.sh "${pakete[@]}"
+bash scripts/hilfen/abhaengigkeiten.sh "${pakete[@]}"
 bash scripts/qt-windows.sh
 qt=$(bash scripts/qt-windows.sh --ordner)
 
@@ -63,8 +63,9 @@ wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Libe
 # set-up has ended), and Wine's own services started now: started by a test, they would keep its
 # output pipe open and ctest would wait for them.
 wineserver -w
+protokoll=$(mktemp)
 wineserver -p
-trap 'wineserver -k || true' EXIT
+trap 'wineserver -k || true; rm -f "$protokoll"' EXIT
 # The same holds for the desktop process (explorer.exe /desktop) that window programs need: it
 # ends a second after the last program using the desktop has ended, and a window test would start
 # it again. A command interpreter waiting for input that never comes uses the desktop for the
@@ -75,12 +76,10 @@ exec 3<>"$eingabe"
 rm -f "$eingabe"
 wine cmd.exe <&3 >/dev/null 2>&1 &
 wineboot >/dev/null 2>&1
-protokoll=$(mktemp)
-trap 'wineserver -k || true; rm -f "$protokoll"' EXIT
 status=0
 ctest --preset windows -j "$(nproc)" 2>&1 | tee "$protokoll" || status=$?
 
-if zaehlung=$(bash scripts/ctest-zaehlung.sh "$protokoll"); then
+if zaehlung=$(bash scripts/hilfen/ctest-zaehlung.sh "$protokoll"); then
     zaehlung="ctest unter Wine: $zaehlung"
     echo "$zaehlung"
 fi
@@ -97,9 +96,9 @@ if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
 fi
 
 # The release: quentor-VERSION-win64.zip, quentor-VERSION-win64-setup.exe, their bill of
-# materials and SHA256SUMS in build-windows/ (scripts/windows-freigabe.sh).
+# materials and SHA256SUMS in build-windows/ (scripts/hilfen/windows-freigabe.sh).
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
-if bash scripts/windows-freigabe.sh build-windows; then
+if bash scripts/hilfen/windows-freigabe.sh build-windows; then
     bash tests/installationsprogramm_test.sh "build-windows/quentor-$version-win64-setup.exe" \
         "$version" || status=1
 else
@@ -117,8 +116,8 @@ wineserver -w
 linux=build-windows/linux
 cmake --preset dev -B "$linux" >/dev/null
 cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
-bash scripts/fensterbilder-wine.sh build-windows/ui/quentor.exe \
-    "$linux/tests/ui/quentor_bildvergleich" || status=1
+bash scripts/hilfen/formbilder-wine.sh build-windows/ui/quentor.exe \
+    "$linux/tools/quentor_bildvergleich" || status=1
 
 # The test run's result once more as the last line.
 [ -z "${zaehlung:-}" ] || echo "$zaehlung"

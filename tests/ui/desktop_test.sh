@@ -5,8 +5,8 @@
 #            picture, pixel for pixel, as under no theme: at start, and after values typed into
 #            the three text boxes and an option box ticked. QUENTOR_OHNE_QT6CT leaves qt6ct out
 #            (a cross build's test, where no qt6ct of the target's architecture can be installed).
-#   skalen:  the real window on a virtual X display scaled by 1.25, 1.5 and 2 is the size scaled
-#            from 424 x 535 and matches the window Qt draws at that scale, every text in place.
+#   skalen:  the real window on a virtual X display scaled by 1.25, 1.5 and 2 has its size
+#            (424 x 535) scaled and matches the window Qt draws at that scale, every text in place.
 #   wayland: under Weston (headless) with Qt's wayland platform the compositor is told the title
 #            and the fixed size and gets a first buffer of that size; a spin and the Ende
 #            question work there.
@@ -15,10 +15,11 @@ set -euo pipefail
 art=$1
 bau=$2
 quelle=$3
-vergleich="$bau/tests/ui/quentor_bildvergleich"
+vergleich="$bau/tools/quentor_bildvergleich"
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 fehler=0
+source "$quelle/scripts/hilfen/form.sh"
 
 # No theme of the desktop this runs on, and the offscreen platform unless a row says otherwise.
 ohne_thema() {
@@ -60,12 +61,12 @@ themen() {
         GTK_THEME=Adwaita:dark "$vergleich" --dunkles-thema
 }
 
-# The window's width and height, scaled from 424 x 535, within a pixel of rounding.
+# The window's width and height, scaled, within a pixel of rounding.
 skaliert() {
     local bild=$1 skala=$2 groesse
     groesse=$(identify -format '%w %h' "$bild")
-    awk -v g="$groesse" -v s="$skala" 'BEGIN {
-        split(g, m, " "); b = 424 * s; h = 535 * s
+    awk -v g="$groesse" -v s="$skala" -v breite="$FORM_BREITE" -v hoehe="$FORM_HOEHE" 'BEGIN {
+        split(g, m, " "); b = breite * s; h = hoehe * s
         ok = m[1] >= b - 1 && m[1] <= b + 1 && m[2] >= h - 1 && m[2] <= h + 1
         printf "Skala %s: %d x %d (soll %.1f x %.1f)\n", s, m[1], m[2], b, h
         exit ok ? 0 : 1 }'
@@ -76,7 +77,7 @@ skalen() {
         local bild="$ordner/skala-$skala.png"
         if ! ohne_thema env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$skala" \
             xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
-            bash "$quelle/scripts/fensterbild.sh" "$bild" "$bau/ui/quentor"; then
+            bash "$quelle/scripts/hilfen/formbild.sh" "$bild" "$bau/ui/quentor"; then
             fehler=1
             continue
         fi
@@ -87,9 +88,11 @@ skalen() {
 
 # What the protocol log must show for the window (WAYLAND_DEBUG=1 of the client).
 pruefe_protokoll() {
-    local protokoll=$1 muster
-    for muster in 'set_title\("Tool / Quentor / V\.2012\.1"\)' 'set_min_size\(424, 535\)' \
-        'set_max_size\(424, 535\)' 'create_buffer\(new id wl_buffer[@#][0-9]+, [0-9]+, 424, 535,'; do
+    local protokoll=$1 muster titel groesse="$FORM_BREITE, $FORM_HOEHE"
+    titel=$(sed 's/[][\.*^$(){}+?|]/\\&/g' <<<"$FORM_TITEL")
+    for muster in "set_title\\(\"$titel\"\\)" "set_min_size\\($groesse\\)" \
+        "set_max_size\\($groesse\\)" \
+        "create_buffer\\(new id wl_buffer[@#][0-9]+, [0-9]+, $groesse,"; do
         if grep -qE "$muster" "$protokoll"; then
             echo "Wayland: $muster"
         else

@@ -2,12 +2,13 @@
 # Checks a Debian package of Quentor as it is shipped and publishes it: the desktop entry
 # (desktop-file-validate), the AppStream metadata (appstreamcli) and the package itself (lintian);
 # any error or warning fails. Then writes beside it its bill of materials
-# quentor_VERSION_ARCH.spdx.json (scripts/stueckliste.py, checked against the package) and
+# quentor_VERSION_ARCH.spdx.json (tools/stueckliste, checked against the package) and
 # SHA256SUMS of both. For every architecture's package (scripts/paket.sh, scripts/arm64.sh).
-# Usage: bash scripts/paket-pruefen.sh PAKET.deb
+# Usage: bash scripts/hilfen/paket-pruefen.sh PAKET.deb
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/freigabe.sh
+cd "$(dirname "$0")/../.."
+source scripts/hilfen/freigabe.sh
+freigabe_umgebung
 deb=$1
 inhalt=$(mktemp -d)
 protokoll=$(mktemp)
@@ -36,6 +37,6 @@ echo "lintian: keine Fehler, keine Warnungen"
 
 # The bill of materials and the checksums.
 stueckliste=${deb%.deb}.spdx.json
-python3 scripts/stueckliste.py deb "$deb" "$stueckliste" --eingebaut nlohmann-json3-dev
-python3 scripts/stueckliste.py pruefen "$stueckliste" "$deb"
+python3 tools/stueckliste deb "$deb" "$stueckliste" --eingebaut nlohmann-json3-dev
+python3 tools/stueckliste pruefen "$stueckliste" "$deb"
 freigabe_pruefsummen "$(dirname "$deb")" "${deb##*/}" "${stueckliste##*/}"

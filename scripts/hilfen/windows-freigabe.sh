@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Makes the Windows release from a built folder (scripts/windows.sh): quentor-VERSION-win64.zip and
-# quentor-VERSION-win64-setup.exe (CPack; reproducible, see scripts/freigabe.sh), beside them the
-# bill of materials quentor-VERSION-win64.spdx.json (scripts/stueckliste.py, checked against the
+# quentor-VERSION-win64-setup.exe (CPack; reproducible, see scripts/hilfen/freigabe.sh), beside them the
+# bill of materials quentor-VERSION-win64.spdx.json (tools/stueckliste, checked against the
 # zip) and SHA256SUMS of all three.
-# Usage: bash scripts/windows-freigabe.sh [BUILD_DIR]   (default build-windows)
+# Usage: bash scripts/hilfen/windows-freigabe.sh [BUILD_DIR]   (default build-windows)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/pakete.sh
-source scripts/freigabe.sh
-bash scripts/abhaengigkeiten.sh "${FREIGABE_PAKETE[@]}"
+cd "$(dirname "$0")/../.."
+source scripts/hilfen/pakete.sh
+source scripts/hilfen/freigabe.sh
+freigabe_umgebung
+bash scripts/hilfen/abhaengigkeiten.sh "${FREIGABE_PAKETE[@]}"
 bau=${1:-build-windows}
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$bau/CMakeCache.txt")
@@ -24,8 +25,8 @@ fi
 for paket in "$bau/$name.zip" "$bau/$name-setup.exe"; do
     echo "Paket: $paket ($(du -h "$paket" | cut -f1))"
 done
-python3 scripts/stueckliste.py windows "$bau/$name.zip" "$bau/$name-setup.exe" \
+python3 tools/stueckliste windows "$bau/$name.zip" "$bau/$name-setup.exe" \
     "$bau/$name.spdx.json" --eingebaut nlohmann-json3-dev
-python3 scripts/stueckliste.py pruefen "$bau/$name.spdx.json" "$bau/$name.zip" \
+python3 tools/stueckliste pruefen "$bau/$name.spdx.json" "$bau/$name.zip" \
     "$bau/$name-setup.exe"
 freigabe_pruefsummen "$bau" "$name.zip" "$name-setup.exe" "$name.spdx.json"

@@ -3,11 +3,11 @@
 # Wine's default colours at 96 dpi, compared with the window as Linux draws it; with dark and with
 # high-contrast system colours, each the same picture pixel for pixel; and at 120, 144 and 192 dpi,
 # each the window Qt draws at that scale, every text in place. The pictures are kept in
-# build-windows/ as quentor-fenster-wine*.png. Expects windows.sh's prefix (WINEPREFIX) with no
+# build-windows/ as quentor-form1-wine*.png. Expects windows.sh's prefix (WINEPREFIX) with no
 # Wine running, and the comparison program built for Linux.
-# Usage: bash scripts/fensterbilder-wine.sh QUENTOR.EXE QUENTOR_BILDVERGLEICH
+# Usage: bash scripts/hilfen/formbilder-wine.sh QUENTOR.EXE QUENTOR_BILDVERGLEICH
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 programm=$1
 vergleich=$2
 bilder="$PWD/build-windows"
@@ -16,17 +16,17 @@ arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 export XDG_RUNTIME_DIR="$arbeit"
 
-# Shows the window, saves its picture as quentor-fenster-wine$1.png and ends Wine. A Wine started
+# Shows the window, saves its picture as quentor-form1-wine$1.png and ends Wine. A Wine started
 # without the display (by a registry change) ends first: its desktop would not show the window.
 # Wine now and then starts a program without showing its window: then once more.
 bild() {
-    local datei="$bilder/quentor-fenster-wine$1.png" versuch
+    local datei="$bilder/quentor-form1-wine$1.png"
     rm -f "$datei"
-    for versuch in 1 2; do
+    for _ in 1 2; do
         wineserver -k || true
         wineserver -w
         if xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
-            bash scripts/fensterbild.sh "$datei" wine "$programm"; then
+            bash scripts/hilfen/formbild.sh "$datei" wine "$programm"; then
             echo "Fenster unter Wine: $datei"
             wineserver -k || true
             return
@@ -48,12 +48,12 @@ farbschema() {
     systemfarben Window "$flaeche" ButtonFace "$flaeche" Menu "$flaeche" WindowText "$text" \
         ButtonText "$text" MenuText "$text" Hilight "$auswahl" HilightText "$flaeche"
     bild "-$name"
-    "$vergleich" --gleich "$bilder/quentor-fenster-wine.png" \
-        "$bilder/quentor-fenster-wine-$name.png" || status=1
+    "$vergleich" --gleich "$bilder/quentor-form1-wine.png" \
+        "$bilder/quentor-form1-wine-$name.png" || status=1
 }
 
 bild ""
-"$vergleich" "$bilder/quentor-fenster-wine.png" || status=1
+"$vergleich" "$bilder/quentor-form1-wine.png" || status=1
 
 # The user's colours, restored afterwards.
 gesichert="$arbeit/farben.reg"
@@ -67,7 +67,7 @@ for dpi in 120 144 192; do
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
     bild "-$dpi"
     skala=$(awk -v d="$dpi" 'BEGIN { print d / 96 }')
-    "$vergleich" --skala "$skala" "$bilder/quentor-fenster-wine-$dpi.png" || status=1
+    "$vergleich" --skala "$skala" "$bilder/quentor-form1-wine-$dpi.png" || status=1
 done
 wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
 wineserver -k || true

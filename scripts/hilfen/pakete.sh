@@ -1,7 +1,8 @@
 # Debian packages the project needs, sourced by the scripts.
+# shellcheck shell=bash
 # shellcheck disable=SC2034
 BAU_PAKETE=(cmake g++ make pkg-config libgtest-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins
-            qt6-translations-l10n fonts-liberation)
+            qt6-translations-l10n fonts-liberation python3)
 START_PAKETE=(xvfb xauth x11-utils imagemagick)
 # The window on other desktops: platform themes, a Wayland compositor and Qt's wayland platform.
 DESKTOP_PAKETE=(qt6ct qt6-gtk-platformtheme gnome-themes-extra weston qt6-wayland)
@@ -19,7 +20,7 @@ ARM64_PAKETE=(g++-aarch64-linux-gnu qemu-user-static binfmt-support arch-test mm
 # Qt for Windows, built from its Debian source package by scripts/qt-windows.sh.
 QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev
                    qt6-base-dev-tools qt6-translations-l10n)
-# The release steps' bill of materials (scripts/stueckliste.py).
+# The release steps' bill of materials (tools/stueckliste).
 FREIGABE_PAKETE=(python3)
 PAKET_PAKETE=(desktop-file-utils appstream lintian dpkg-dev librsvg2-bin)
 SYMBOL_PAKETE=(librsvg2-bin imagemagick)

@@ -44,7 +44,7 @@ wurzel_anlegen() {
     local ziel=$1 archiv=http://deb.debian.org/debian wahl=()
     [ -z "$WURZEL_ARCHITEKTUR" ] || wahl+=(--architectures="$WURZEL_ARCHITEKTUR")
     [ -z "$WURZEL_DAZU" ] || wahl+=(--include="$WURZEL_DAZU")
-    bash scripts/abhaengigkeiten.sh mmdebstrap
+    bash scripts/hilfen/abhaengigkeiten.sh mmdebstrap
     wurzel_als_root rm -rf "$ziel"
     mkdir -p "$WURZEL_APT"
     echo "Lege Debian $WURZEL_SUITE${WURZEL_ARCHITEKTUR:+ ($WURZEL_ARCHITEKTUR)} in $ziel an (mmdebstrap)"
@@ -102,7 +102,7 @@ wurzel_windows_oder_weiter() {
     case "$git_ordner" in "" | "$PWD"/*) ;; *) ordner+=$'\n'$git_ordner ;; esac
     echo "Weiter in Debian 13 ($ziel): $skript $argumente" >&2
     wurzel_ausfuehren "$ziel" "$ordner" \
-        bash -c 'cd "$1" && shift && bash scripts/abhaengigkeiten.sh "$@"' _ "$PWD" "$@"
+        bash -c 'cd "$1" && shift && bash scripts/hilfen/abhaengigkeiten.sh "$@"' _ "$PWD" "$@"
     # The caller's own user inside, so that what the script writes into the tree is the caller's.
     heim=/root
     if [ "$(id -u)" -ne 0 ]; then
@@ -120,7 +120,7 @@ wurzel_windows_oder_weiter() {
 # Starts a program of the root on the host's display (DISPLAY, XAUTHORITY and XDG_RUNTIME_DIR
 # taken over; the host's /tmp, which holds the X server's socket and key, mounted in the root) in
 # place of the calling process: whoever started it ends it with a signal to that process.
-# Usage: bash -c 'source scripts/wurzel.sh && wurzel_starten "$@"' _ FOLDER PROGRAM [ARGUMENTS...]
+# Usage: bash -c 'source scripts/hilfen/wurzel.sh && wurzel_starten "$@"' _ FOLDER PROGRAM [ARGUMENTS...]
 wurzel_starten() {
     local ziel=$1 als_root=()
     shift

@@ -1,0 +1,34 @@
+# What the release steps share (scripts/paket.sh, scripts/arm64.sh, scripts/nachbauen.sh,
+# scripts/hilfen/windows-freigabe.sh and paket-pruefen.sh), as functions: the release's time and
+# settings, and its checksums. Sourcing it defines them and changes nothing else. The release's
+# bill of materials comes from tools/stueckliste.
+# shellcheck shell=bash
+
+# Sets what every file of a release depends on besides its sources, for this script and what it
+# starts: the time of every file and archive header, the last commit's (as Debian does) unless
+# SOURCE_DATE_EPOCH is given, and without git (a source tarball) it must be given; the umask of a
+# release, whatever the builder's, as dpkg-buildpackage does (CPack gives the members of the .deb's
+# ar container the modes of the files it wrote); UTC, since a zip entry's time is a local time
+# without zone and CPack writes it in the builder's zone.
+# Usage: freigabe_umgebung
+freigabe_umgebung() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        if ! SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
+            echo "Kein git-Verlauf: SOURCE_DATE_EPOCH muss gesetzt sein (Sekunden seit 1970)." >&2
+            exit 1
+        fi
+    fi
+    export SOURCE_DATE_EPOCH
+    umask 022
+    export TZ=UTC
+}
+
+# Writes FOLDER/SHA256SUMS for the named files in FOLDER, as `sha256sum -c` reads it, and checks it.
+# Usage: freigabe_pruefsummen FOLDER FILE...
+freigabe_pruefsummen() {
+    local ordner=$1
+    shift
+    (cd "$ordner" && sha256sum -- "$@" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
+    echo "Prüfsummen: $ordner/SHA256SUMS"
+    sed 's/^/  /' "$ordner/SHA256SUMS"
+}
