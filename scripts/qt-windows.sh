@@ -37,6 +37,8 @@ optionen=(
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
     -DQT_BUILD_EXAMPLES=OFF
     -DQT_BUILD_TESTS=OFF
+    # One compiler run for several source files: builds in about half the time.
+    -DQT_UNITY_BUILD=ON
     -DFEATURE_system_zlib=OFF
     -DFEATURE_system_png=OFF
     -DFEATURE_system_freetype=OFF
