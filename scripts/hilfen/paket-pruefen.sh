@@ -37,6 +37,6 @@ echo "lintian: keine Fehler, keine Warnungen"
 
 # The bill of materials and the checksums.
 stueckliste=${deb%.deb}.spdx.json
-python3 tools/stueckliste deb "$deb" "$stueckliste" --eingebaut nlohmann-json3-dev
-python3 tools/stueckliste pruefen "$stueckliste" "$deb"
+python3 -B tools/stueckliste deb "$deb" "$stueckliste" --eingebaut nlohmann-json3-dev
+python3 -B tools/stueckliste pruefen "$stueckliste" "$deb"
 freigabe_pruefsummen "$(dirname "$deb")" "${deb##*/}" "${stueckliste##*/}"

@@ -25,8 +25,8 @@ fi
 for paket in "$bau/$name.zip" "$bau/$name-setup.exe"; do
     echo "Paket: $paket ($(du -h "$paket" | cut -f1))"
 done
-python3 tools/stueckliste windows "$bau/$name.zip" "$bau/$name-setup.exe" \
+python3 -B tools/stueckliste windows "$bau/$name.zip" "$bau/$name-setup.exe" \
     "$bau/$name.spdx.json" --eingebaut nlohmann-json3-dev
-python3 tools/stueckliste pruefen "$bau/$name.spdx.json" "$bau/$name.zip" \
+python3 -B tools/stueckliste pruefen "$bau/$name.spdx.json" "$bau/$name.zip" \
     "$bau/$name-setup.exe"
 freigabe_pruefsummen "$bau" "$name.zip" "$name-setup.exe" "$name.spdx.json"
