@@ -3,6 +3,8 @@
 #include "umrechnung.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -46,6 +48,16 @@ void zeigeWarnung(QWidget* eltern, const QString& titel, const QString& text) {
 
 namespace {
 
+// The file name box lists its completions in a popup window of its own. Qt hides that list when
+// the box loses the focus, but a dialog that closes on Enter still has it: a dialog deleted on
+// closing took the list along, a kept one would leave it over the window, where it would take the
+// player's next click only to close itself. So the list closes with the dialog.
+void schliesseVervollstaendigung(const QFileDialog& dialog) {
+    for (QCompleter* vervollstaendigung : dialog.findChildren<QCompleter*>()) {
+        vervollstaendigung->popup()->hide();
+    }
+}
+
 // The window's one file dialog, built when it is first opened and kept as the window's child
 // until the window closes, as a file dialog control of the window would be. A dialog built anew
 // for every "Datei" would make its icons anew too, and every picture Qt draws of a new icon is
@@ -63,6 +75,8 @@ QFileDialog& dialogVon(QWidget& eltern) {
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [dialog] { schliesseVervollstaendigung(*dialog); });
     return *dialog;
 }
 

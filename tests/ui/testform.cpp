@@ -33,7 +33,7 @@ std::vector<int> alleZahlen() {
 }
 
 Testform::Testform(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::move(zahlen))) {
-    Kaesten& k = form.kaesten();
+    Kaesten& k = aufzeichnend_;
     k.frage = [this](QWidget*, const QString& titel, const QString& text) {
         gezeigteKaesten.push_back({Kastenart::frage, titel.toStdString(), text.toStdString()});
         if (antworten.empty()) {
@@ -61,6 +61,7 @@ Testform::Testform(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::
         }
         return wahl;
     };
+    aufzeichnendeKaesten();
 }
 
 void Testform::zeige() {

@@ -52,8 +52,9 @@ class Testform {
 
     // Shows the window and waits until it is exposed and active.
     void zeige();
-    // Back to Qt's real message boxes and file dialog.
+    // Qt's real message boxes and file dialog, or again those that record and answer as below.
     void echteKaesten() { form.kaesten() = Kaesten{}; }
+    void aufzeichnendeKaesten() { form.kaesten() = aufzeichnend_; }
 
     template <class T = QWidget> T* element(const char* name) const {
         return form.findChild<T*>(QString::fromLatin1(name));
@@ -69,6 +70,9 @@ class Testform {
     std::deque<bool> antworten;          // next questions: true = Yes; none left: No
     std::deque<QString> dateiwahl;       // next file dialogs; empty or none left: cancel
     std::vector<QString> vorgaben;       // the name each file dialog opened on
+
+  private:
+    Kaesten aufzeichnend_;
 };
 
 // Runs `antwort` on the next modal box once it is shown, from inside its event loop. A box still
