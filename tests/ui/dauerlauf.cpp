@@ -2,16 +2,20 @@
 // rotations, numbers typed into the number box, option clicks, "Neu" and "Ende" answered Yes or No,
 // and "Datei" with a good, a rejected, a missing or an unreadable file typed into Qt's own file
 // dialog, or cancelled) are made on the window with Qt's real dialogs and boxes, answered the way
-// a user answers them. After every action the session's invariants are checked against what the
-// window shows, and the window must have answered within a few seconds. Resident memory is printed
-// at the start, every --alle actions and at the end. The run begins with a file accepted and a
-// dialog cancelled, and ends with "Ende" answered Yes.
+// a user answers them; clicks and keys go through the windows, as a player's do. After every action
+// the session's invariants are checked against what the window shows, the window must show what the
+// same action shows on an in-memory session (so a click that did nothing, or something else, is
+// found), "Datei" must have opened the dialog, and the window must have answered within a few
+// seconds. Resident memory is printed at the start, every --alle actions and at the end. The run
+// begins with a file accepted and a dialog cancelled, and ends with "Ende" answered Yes.
 // Exit status 0 when everything held, 1 at the first fault, 2 on a usage error.
 
 #include "anwendung.h"
 #include "form1.h"
 #include "invarianten.h"
 #include "plattform.h"
+#include "speichertisch.h"
+#include "spielereingabe.h"
 #include "umrechnung.h"
 #include "zufall.h"
 
@@ -19,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -27,6 +32,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,9 +48,14 @@
 #include <optional>
 #include <random>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace quentor {
 namespace {
+
+using test::drueckeWieDerSpieler;
+using test::klickeWieDerSpieler;
 
 [[noreturn]] void abbruch(long ereignis, const QString& grund) {
     std::fprintf(stderr, "Fehler bei Ereignis %ld: %s\n", ereignis, qPrintable(grund));
@@ -96,6 +107,51 @@ QString pruefeGitter(const Form1& form) {
     return aktuell <= 2 ? QString() : QStringLiteral("%1 aktuelle Zellen").arg(aktuell);
 }
 
+// The window's random source; its draws are kept until the in-memory session has drawn them too.
+class Mitschreibzufall : public Zufallsquelle {
+  public:
+    explicit Mitschreibzufall(std::uint32_t saat) : zufall_(saat) {}
+    float naechste() override { return gezogen_.emplace_back(zufall_.naechste()); }
+    // The draws since the last call.
+    std::vector<float> abgeben() { return std::exchange(gezogen_, {}); }
+
+  private:
+    Mersennezufall zufall_;
+    std::vector<float> gezogen_;
+};
+
+// What the window shows against what the same actions show on the in-memory session: the display
+// fields, the option boxes, every cell and the count of spins.
+QString vergleiche(const Angezeigt& fenster, const Spieltisch& tisch, const Speichertisch& abbild) {
+    for (const auto& [feld, feldname] : anzeigefelder) {
+        const std::string soll = abbild.oberflaeche().text(feld);
+        if (fenster.text(feld) != soll) {
+            return QStringLiteral("%1 zeigt \"%2\" statt \"%3\"")
+                .arg(qtext(feldname), qtext(fenster.text(feld)), qtext(soll));
+        }
+    }
+    for (int index = 0; index < 2; ++index) {
+        if (fenster.haken(index) != abbild.oberflaeche().haken(index)) {
+            return QStringLiteral("Check1(%1) steht anders").arg(index);
+        }
+    }
+    for (int zeile = 0; zeile < zeilenanzahl; ++zeile) {
+        for (int spalte = 0; spalte < spaltenanzahl; ++spalte) {
+            const Zelle ist = tisch.tabelle().zelle(zeile, spalte);
+            const Zelle soll = abbild.tabelle().zelle(zeile, spalte);
+            if (ist.farbe != soll.farbe || ist.text != soll.text) {
+                return QStringLiteral("Zelle (%1, %2) weicht ab").arg(zeile).arg(spalte);
+            }
+        }
+    }
+    if (tisch.sitzung().wurfzaehler != abbild.sitzung().wurfzaehler) {
+        return QStringLiteral("%1 Würfe statt %2")
+            .arg(tisch.sitzung().wurfzaehler)
+            .arg(abbild.sitzung().wurfzaehler);
+    }
+    return {};
+}
+
 // What a player does, and how often in a hundred actions.
 enum class Aktion { wurf, rotat, zahl, haken, neu, ende, abbruch, datei };
 struct Aktionsart {
@@ -112,7 +168,7 @@ constexpr std::array<Aktionsart, 8> aktionen{{{"wurf", 45},
                                               {"datei", 12}}};
 
 // How the next modal box is answered. A file dialog still open after its answer (a folder was
-// typed, or Qt's own box said the file does not exist) is cancelled.
+// typed, or Qt's own box said the file does not exist) is left with Escape.
 struct Antwort {
     bool ja = false; // a question
     QString datei;   // the file dialog: typed and confirmed; empty: cancel
@@ -135,6 +191,7 @@ class Antworter : public QObject {
         QWidget* kasten = QApplication::activeModalWidget();
         if (kasten == nullptr || !kasten->isVisible()) {
             offen_ = nullptr;
+            beantwortet_ = nullptr; // the kept file dialog is answered afresh next time
             return;
         }
         if (kasten != offen_) {
@@ -145,35 +202,53 @@ class Antworter : public QObject {
             abbruch(ereignis_, QStringLiteral("ein Dialog blieb offen: ") + kasten->windowTitle());
         } else if ((beantwortetAm_ < 0 && seit_.elapsed() >= bedenkzeit) ||
                    (kasten == beantwortet_ && seit_.elapsed() > beantwortetAm_ + 300)) {
-            // Its first answer, or still open after it: a file dialog is then cancelled.
-            beantwortetAm_ = seit_.elapsed();
-            beantworte(kasten);
+            // Its first answer, or still open after it: a file dialog is then left.
+            if (beantworte(kasten)) {
+                beantwortetAm_ = seit_.elapsed();
+            }
         }
     }
-    void beantworte(QWidget* kasten) {
+    // False when the box cannot be answered yet.
+    bool beantworte(QWidget* kasten) {
         if (auto* dialog = qobject_cast<QFileDialog*>(kasten)) {
-            beantworte(dialog);
-        } else if (auto* box = qobject_cast<QMessageBox*>(kasten)) {
-            const bool frage = box->button(QMessageBox::Yes) != nullptr;
-            box->button(!frage        ? QMessageBox::Ok
-                        : naechste.ja ? QMessageBox::Yes
-                                      : QMessageBox::No)
-                ->click();
-        } else {
-            abbruch(ereignis_, QStringLiteral("ein unbekannter Dialog: ") + kasten->windowTitle());
+            return beantworte(dialog);
         }
+        if (auto* box = qobject_cast<QMessageBox*>(kasten)) {
+            const bool frage = box->button(QMessageBox::Yes) != nullptr;
+            klickeWieDerSpieler(*box->button(!frage        ? QMessageBox::Ok
+                                             : naechste.ja ? QMessageBox::Yes
+                                                           : QMessageBox::No));
+            return true;
+        }
+        abbruch(ereignis_, QStringLiteral("ein unbekannter Dialog: ") + kasten->windowTitle());
     }
-    void beantworte(QFileDialog* dialog) {
+    // The file's full path typed over the name the dialog shows, once the name box has the focus,
+    // and Enter; or "Abbrechen". A dialog still open after its answer is left with Escape.
+    bool beantworte(QFileDialog* dialog) {
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (dialog == beantwortet_ || naechste.datei.isEmpty() || name == nullptr) {
-            dialog->reject();
-            return;
+        if (name == nullptr) {
+            abbruch(ereignis_, QStringLiteral("der Dateidialog hat kein Namensfeld"));
+        }
+        if (dialog == beantwortet_) {
+            drueckeWieDerSpieler(*dialog, Qt::Key_Escape);
+            return true;
+        }
+        if (naechste.datei.isEmpty()) {
+            beantwortet_ = dialog;
+            klickeWieDerSpieler(
+                *dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel));
+            return true;
+        }
+        if (!name->hasFocus()) {
+            return false;
         }
         beantwortet_ = dialog;
-        name->setText(naechste.datei);
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(name, naechste.datei);
         // Pressed after this tick: the dialog may open a box of its own (a file that does not
         // exist), whose event loop must see the next ticks.
-        QTimer::singleShot(0, name, [name] { QTest::keyClick(name, Qt::Key_Return); });
+        QTimer::singleShot(0, dialog, [dialog] { drueckeWieDerSpieler(*dialog, Qt::Key_Return); });
+        return true;
     }
 
     const std::atomic<long>& ereignis_;
@@ -252,10 +327,17 @@ class Dauerlauf {
   public:
     // `nur`: the index in `aktionen` of the one kind of action to make, or any other value for all.
     Dauerlauf(unsigned saat, long bedenkzeit, std::size_t nur, const QStringList& dateien)
-        : nur_(nur), zufall_(saat), dateien_(dateien),
-          form_(std::make_unique<Mersennezufall>(saat)), angezeigt_(form_), antworter_(ereignis_),
-          wachhund_(ereignis_) {
+        : nur_(nur), zufall_(saat), dateien_(dateien), form_(ziehungFuer(saat)), angezeigt_(form_),
+          antworter_(ereignis_), wachhund_(ereignis_) {
         antworter_.bedenkzeit = bedenkzeit;
+        // Qt's real dialog, and what it reported to the window.
+        form_.kaesten().dateidialog = [this](QWidget* eltern, const QString& titel,
+                                             const QString& filter, const QString& vorgabe) {
+            ++dialoge_;
+            gewaehlt_ = zeigeDateidialog(eltern, titel, filter, vorgabe);
+            gewaehlteDateien_ += gewaehlt_ ? 1 : 0;
+            return gewaehlt_;
+        };
     }
 
     void zeige() {
@@ -282,7 +364,8 @@ class Dauerlauf {
         for (std::size_t i = 0; i < aktionen.size(); ++i) {
             std::printf(" %s %ld", aktionen[i].name, anzahl_[i]);
         }
-        std::printf("\n");
+        std::printf("\nDateidialoge: %ld, davon mit einer Datei geschlossen: %ld\n", dialoge_,
+                    gewaehlteDateien_);
     }
 
   private:
@@ -293,13 +376,30 @@ class Dauerlauf {
     }
     // 0 to n - 1
     unsigned wuerfle(unsigned n) { return static_cast<unsigned>(zufall_() % n); }
-    void klicke(const char* name) {
-        QWidget* w = form_.findChild<QWidget*>(QString::fromLatin1(name));
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    // The window's random source, kept to hand its draws to the in-memory session.
+    std::unique_ptr<Zufallsquelle> ziehungFuer(unsigned saat) {
+        auto quelle = std::make_unique<Mitschreibzufall>(saat);
+        ziehung_ = quelle.get();
+        return quelle;
     }
+    void klicke(const char* name) {
+        klickeWieDerSpieler(*form_.findChild<QWidget*>(QString::fromLatin1(name)));
+    }
+    // "Datei" must open the dialog; the in-memory session is given what it reported.
     void datei(const QString& pfad) {
         antworter_.naechste.datei = pfad;
-        fuehreAus([this] { klicke("okdatei"); });
+        const long vorher = dialoge_;
+        fuehreAus([this] { klicke("okdatei"); },
+                  [this, vorher] {
+                      if (dialoge_ != vorher + 1) {
+                          abbruch(ereignis_, QStringLiteral("\"Datei\" öffnete keinen Dialog"));
+                      }
+                      if (gewaehlt_ && !gewaehlt_->isEmpty()) {
+                          abbild_.lade(QDir::toNativeSeparators(*gewaehlt_).toStdString());
+                      } else {
+                          abbild_.ladeAbgebrochen();
+                      }
+                  });
     }
     void tippe() {
         static const QStringList texte = {QString(),
@@ -313,11 +413,13 @@ class Dauerlauf {
                                           QStringLiteral("abc")};
         auto* zahl = form_.findChild<QLineEdit*>(QStringLiteral("zahl"));
         const QString& text = texte[wuerfle(static_cast<unsigned>(texte.size()))];
-        fuehreAus([&] {
-            QTest::keyClick(zahl, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(zahl, Qt::Key_Delete);
-            QTest::keyClicks(zahl, text);
-        });
+        fuehreAus(
+            [&] {
+                QTest::keyClick(zahl, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(zahl, Qt::Key_Delete);
+                QTest::keyClicks(zahl, text);
+            },
+            [&] { abbild_.tippe(text.toStdString()); });
     }
     // One action, drawn by weight unless the run makes one kind only.
     void handle() {
@@ -332,34 +434,46 @@ class Dauerlauf {
         mache(static_cast<Aktion>(art));
     }
     void mache(Aktion aktion) {
-        antworter_.naechste.ja = aktion != Aktion::ende && wuerfle(2) == 0;
+        const bool ja = aktion != Aktion::ende && wuerfle(2) == 0;
+        antworter_.naechste.ja = ja;
         switch (aktion) {
         case Aktion::wurf:
-            return fuehreAus([this] { klicke("okwurf"); });
+            return fuehreAus([this] { klicke("okwurf"); }, [this] { abbild_.wurf(); });
         case Aktion::rotat:
-            return fuehreAus([this] { klicke("okstep"); });
+            return fuehreAus([this] { klicke("okstep"); }, [this] { abbild_.ganzerotation(); });
         case Aktion::zahl:
             return tippe();
-        case Aktion::haken:
-            return fuehreAus([this] { klicke(wuerfle(2) ? "Check1(0)" : "Check1(1)"); });
+        case Aktion::haken: {
+            const int index = static_cast<int>(wuerfle(2));
+            return fuehreAus([this, index] { klicke(index == 0 ? "Check1(0)" : "Check1(1)"); },
+                             [this, index] { abbild_.klickeHaken(index); });
+        }
         case Aktion::neu:
-            return fuehreAus([this] { klicke("okneu"); });
+            return fuehreAus([this] { klicke("okneu"); }, [this, ja] { abbild_.neu(ja); });
         case Aktion::ende: // answered No
-            return fuehreAus([this] { klicke("okende"); });
+            return fuehreAus([this] { klicke("okende"); }, [this] { abbild_.ende(false); });
         case Aktion::abbruch:
             return datei(QString());
         case Aktion::datei:
             return datei(dateien_[wuerfle(static_cast<unsigned>(dateien_.size()))]);
         }
     }
-    // Runs one action and checks what it left.
-    template <class Aktion> void fuehreAus(Aktion aktion) {
+    // Runs one action on the window and, with the window's draws, on the in-memory session, and
+    // checks what it left.
+    template <class Aktion, class Nachbild> void fuehreAus(Aktion aktion, Nachbild nachbild) {
         ++ereignis_;
         const int vorher = form_.spieltisch().sitzung().wurfzaehler;
         aktion();
         QApplication::processEvents();
         if (!form_.isVisible()) {
             abbruch(ereignis_, QStringLiteral("das Fenster ist zu"));
+        }
+        abbild_.vorgebenZufall(ziehung_->abgeben());
+        nachbild();
+        abbild_.vergiss();
+        if (const QString abweichung = vergleiche(angezeigt_, form_.spieltisch(), abbild_);
+            !abweichung.isEmpty()) {
+            abbruch(ereignis_, abweichung);
         }
         const bool aufgenommen = form_.spieltisch().sitzung().wurfzaehler > vorher;
         const std::string fehler =
@@ -377,7 +491,12 @@ class Dauerlauf {
     std::array<long, aktionen.size()> anzahl_{};
     std::mt19937 zufall_;
     QStringList dateien_;
+    Mitschreibzufall* ziehung_ = nullptr; // owned by the window; set before it is built
+    long dialoge_ = 0;                    // file dialogs shown
+    long gewaehlteDateien_ = 0;           // of which closed with a file
+    std::optional<QString> gewaehlt_;     // what the last one reported
     Form1 form_;
+    Speichertisch abbild_; // the same actions in memory
     Angezeigt angezeigt_;
     Antworter antworter_;
     Wachhund wachhund_;
