@@ -181,6 +181,13 @@ class Antworter : public QObject {
         connect(&takt_, &QTimer::timeout, this, &Antworter::pruefe);
         takt_.start();
     }
+    // Each action is answered afresh: the file dialog is one object that opens again and again.
+    void neueAktion(Antwort antwort) {
+        naechste = std::move(antwort);
+        offen_ = nullptr;
+        beantwortet_ = nullptr;
+        beantwortetAm_ = -1;
+    }
     Antwort naechste;
     long bedenkzeit = 0; // milliseconds
 
@@ -191,7 +198,6 @@ class Antworter : public QObject {
         QWidget* kasten = QApplication::activeModalWidget();
         if (kasten == nullptr || !kasten->isVisible()) {
             offen_ = nullptr;
-            beantwortet_ = nullptr; // the kept file dialog is answered afresh next time
             return;
         }
         if (kasten != offen_) {
@@ -357,7 +363,7 @@ class Dauerlauf {
                 melde();
             }
         }
-        antworter_.naechste.ja = true;
+        antworter_.neueAktion({.ja = true, .datei = {}});
         klicke("okende");
         melde();
         std::printf("Aktionen:");
@@ -387,19 +393,19 @@ class Dauerlauf {
     }
     // "Datei" must open the dialog; the in-memory session is given what it reported.
     void datei(const QString& pfad) {
-        antworter_.naechste.datei = pfad;
         const long vorher = dialoge_;
-        fuehreAus([this] { klicke("okdatei"); },
-                  [this, vorher] {
-                      if (dialoge_ != vorher + 1) {
-                          abbruch(ereignis_, QStringLiteral("\"Datei\" öffnete keinen Dialog"));
-                      }
-                      if (gewaehlt_ && !gewaehlt_->isEmpty()) {
-                          abbild_.lade(QDir::toNativeSeparators(*gewaehlt_).toStdString());
-                      } else {
-                          abbild_.ladeAbgebrochen();
-                      }
-                  });
+        fuehreAus(
+            {.datei = pfad}, [this] { klicke("okdatei"); },
+            [this, vorher] {
+                if (dialoge_ != vorher + 1) {
+                    abbruch(ereignis_, QStringLiteral("\"Datei\" öffnete keinen Dialog"));
+                }
+                if (gewaehlt_ && !gewaehlt_->isEmpty()) {
+                    abbild_.lade(QDir::toNativeSeparators(*gewaehlt_).toStdString());
+                } else {
+                    abbild_.ladeAbgebrochen();
+                }
+            });
     }
     void tippe() {
         static const QStringList texte = {QString(),
@@ -414,6 +420,7 @@ class Dauerlauf {
         auto* zahl = form_.findChild<QLineEdit*>(QStringLiteral("zahl"));
         const QString& text = texte[wuerfle(static_cast<unsigned>(texte.size()))];
         fuehreAus(
+            {},
             [&] {
                 QTest::keyClick(zahl, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClick(zahl, Qt::Key_Delete);
@@ -435,32 +442,39 @@ class Dauerlauf {
     }
     void mache(Aktion aktion) {
         const bool ja = aktion != Aktion::ende && wuerfle(2) == 0;
-        antworter_.naechste.ja = ja;
+        const Antwort antwort{.ja = ja, .datei = {}};
         switch (aktion) {
         case Aktion::wurf:
-            return fuehreAus([this] { klicke("okwurf"); }, [this] { abbild_.wurf(); });
+            return fuehreAus(
+                antwort, [this] { klicke("okwurf"); }, [this] { abbild_.wurf(); });
         case Aktion::rotat:
-            return fuehreAus([this] { klicke("okstep"); }, [this] { abbild_.ganzerotation(); });
+            return fuehreAus(
+                antwort, [this] { klicke("okstep"); }, [this] { abbild_.ganzerotation(); });
         case Aktion::zahl:
             return tippe();
         case Aktion::haken: {
             const int index = static_cast<int>(wuerfle(2));
-            return fuehreAus([this, index] { klicke(index == 0 ? "Check1(0)" : "Check1(1)"); },
-                             [this, index] { abbild_.klickeHaken(index); });
+            return fuehreAus(
+                antwort, [this, index] { klicke(index == 0 ? "Check1(0)" : "Check1(1)"); },
+                [this, index] { abbild_.klickeHaken(index); });
         }
         case Aktion::neu:
-            return fuehreAus([this] { klicke("okneu"); }, [this, ja] { abbild_.neu(ja); });
+            return fuehreAus(
+                antwort, [this] { klicke("okneu"); }, [this, ja] { abbild_.neu(ja); });
         case Aktion::ende: // answered No
-            return fuehreAus([this] { klicke("okende"); }, [this] { abbild_.ende(false); });
+            return fuehreAus(
+                antwort, [this] { klicke("okende"); }, [this] { abbild_.ende(false); });
         case Aktion::abbruch:
             return datei(QString());
         case Aktion::datei:
             return datei(dateien_[wuerfle(static_cast<unsigned>(dateien_.size()))]);
         }
     }
-    // Runs one action on the window and, with the window's draws, on the in-memory session, and
-    // checks what it left.
-    template <class Aktion, class Nachbild> void fuehreAus(Aktion aktion, Nachbild nachbild) {
+    // Runs one action on the window, its boxes answered so, and with the window's draws on the
+    // in-memory session, and checks what it left.
+    template <class Aktion, class Nachbild>
+    void fuehreAus(Antwort antwort, Aktion aktion, Nachbild nachbild) {
+        antworter_.neueAktion(std::move(antwort));
         ++ereignis_;
         const int vorher = form_.spieltisch().sitzung().wurfzaehler;
         aktion();
