@@ -48,10 +48,11 @@ void zeigeWarnung(QWidget* eltern, const QString& titel, const QString& text) {
 
 namespace {
 
-// The file name box lists its completions in a popup window of its own. Qt hides that list when
-// the box loses the focus, but a dialog that closes on Enter still has it: a dialog deleted on
-// closing took the list along, a kept one would leave it over the window, where it would take the
-// player's next click only to close itself. So the list closes with the dialog.
+// The file name box lists its completions in a popup window of its own. Qt 6.4 hides that list
+// when the box loses the focus, but not when the box is hidden (Qt 6.8 does), and a dialog that
+// closes on Enter still has the focus: a dialog deleted on closing took the list along, a kept one
+// would leave it over the window, where it would take the player's next click only to close
+// itself. So the list closes with the dialog.
 void schliesseVervollstaendigung(const QFileDialog& dialog) {
     for (QCompleter* vervollstaendigung : dialog.findChildren<QCompleter*>()) {
         vervollstaendigung->popup()->hide();
