@@ -134,9 +134,11 @@ TEST_F(Datei, EchterDialogWirdVomTestBeantwortet) {
     f.echteKaesten();
     QString titel;
     QStringList filter;
+    QFileDialog* erster = nullptr;
     beantworteNaechstenKasten([&](QWidget* kasten) {
         auto* dialog = qobject_cast<QFileDialog*>(kasten);
         ASSERT_NE(dialog, nullptr);
+        erster = dialog;
         titel = dialog->windowTitle();
         filter = dialog->nameFilters();
         dialog->selectFile(pfad);
@@ -148,12 +150,13 @@ TEST_F(Datei, EchterDialogWirdVomTestBeantwortet) {
     EXPECT_EQ(f.text("Label7"), QDir::toNativeSeparators(pfad));
     EXPECT_EQ(f.text("Textanzahl"), "2");
 
-    // Cancelled: the dialog opened on the file chosen last and reports it again, so that file is
-    // loaded once more.
+    // Cancelled: the window's one dialog opened on the file chosen last and reports it again, so
+    // that file is loaded once more.
     QStringList vorgewaehlt;
     beantworteNaechstenKasten([&](QWidget* kasten) {
         auto* dialog = qobject_cast<QFileDialog*>(kasten);
         ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog, erster) << "a second dialog";
         vorgewaehlt = dialog->selectedFiles();
         dialog->reject();
     });
