@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -134,7 +135,7 @@ TEST_F(Datei, EchterDialogWirdVomTestBeantwortet) {
     f.echteKaesten();
     QString titel;
     QStringList filter;
-    QFileDialog* erster = nullptr;
+    QPointer<QFileDialog> erster; // null again if the dialog were deleted
     beantworteNaechstenKasten([&](QWidget* kasten) {
         auto* dialog = qobject_cast<QFileDialog*>(kasten);
         ASSERT_NE(dialog, nullptr);
@@ -156,7 +157,7 @@ TEST_F(Datei, EchterDialogWirdVomTestBeantwortet) {
     beantworteNaechstenKasten([&](QWidget* kasten) {
         auto* dialog = qobject_cast<QFileDialog*>(kasten);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog, erster) << "a second dialog";
+        EXPECT_EQ(dialog, erster.data()) << "a second dialog";
         vorgewaehlt = dialog->selectedFiles();
         dialog->reject();
     });
