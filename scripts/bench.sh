@@ -24,7 +24,7 @@ fi
 gross=$(mktemp --suffix=.txt)
 trap 'rm -f "$gross"' EXIT
 { printf 'Spielbank\na\nb\nc\n1'; head -c 200000000 /dev/zero | tr '\0' '7'; printf ',5\n'; } >"$gross"
-kib=$(printf 'datei %s\nzeige\n' "$gross" | /usr/bin/time -f '%M' "$bau/tools/quentor-skript" 2>&1 >/dev/null | tail -1)
+kib=$(printf 'datei %s\nzeige\n' "$gross" | /usr/bin/time -f '%M' "$bau/skript/quentor-skript" 2>&1 >/dev/null | tail -1)
 echo "200-MB-Datei in einer Zeile laden: Spitzenspeicher ${kib} KiB"
 
 # Start-up: each run is a whole process up to the first paint (bench/startzeit.cpp): as the program

@@ -15,7 +15,7 @@ if [ $# -gt 0 ]; then
 else
     cmake --preset bench >/dev/null
     cmake --build --preset bench -j "$(nproc)" --target quentor-skript >/dev/null
-    skript="$PWD/build-bench/tools/quentor-skript"
+    skript="$PWD/build-bench/skript/quentor-skript"
 fi
 
 ordner=$(mktemp -d)

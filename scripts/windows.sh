@@ -117,7 +117,7 @@ linux=build-windows/linux
 cmake --preset dev -B "$linux" >/dev/null
 cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
 bash scripts/hilfen/formbilder-wine.sh build-windows/ui/quentor.exe \
-    "$linux/tools/quentor_bildvergleich" || status=1
+    "$linux/tests/bildvergleich/quentor_bildvergleich" || status=1
 
 # The test run's result once more as the last line.
 [ -z "${zaehlung:-}" ] || echo "$zaehlung"

@@ -1,4 +1,4 @@
-"""The rules of tools/stueckliste that decide what a release's bill of materials claims: licence
+"""The rules of freigabe/stueckliste that decide what a release's bill of materials claims: licence
 expressions, the component of each shipped file, the version of a multiarch package, and the
 check against the shipped files. No dpkg needed."""
 import contextlib
@@ -13,7 +13,7 @@ import zipfile
 from unittest import mock
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools",
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "freigabe",
                                 "stueckliste"))
 
 from debianpakete import debian_paket  # noqa: E402

@@ -1,7 +1,7 @@
 # What the release steps share (scripts/paket.sh, scripts/arm64.sh, scripts/nachbauen.sh,
 # scripts/hilfen/windows-freigabe.sh and paket-pruefen.sh), as functions: the release's time and
 # settings, and its checksums. Sourcing it defines them and changes nothing else. The release's
-# bill of materials comes from tools/stueckliste.
+# bill of materials comes from freigabe/stueckliste.
 # shellcheck shell=bash
 
 # Sets what every file of a release depends on besides its sources, for this script and what it

@@ -2,7 +2,7 @@
 # Checks a Debian package of Quentor as it is shipped and publishes it: the desktop entry
 # (desktop-file-validate), the AppStream metadata (appstreamcli) and the package itself (lintian);
 # any error or warning fails. Then writes beside it its bill of materials
-# quentor_VERSION_ARCH.spdx.json (tools/stueckliste, checked against the package) and
+# quentor_VERSION_ARCH.spdx.json (freigabe/stueckliste, checked against the package) and
 # SHA256SUMS of both. For every architecture's package (scripts/paket.sh, scripts/arm64.sh).
 # Usage: bash scripts/hilfen/paket-pruefen.sh PAKET.deb
 set -euo pipefail
@@ -37,6 +37,6 @@ echo "lintian: keine Fehler, keine Warnungen"
 
 # The bill of materials and the checksums.
 stueckliste=${deb%.deb}.spdx.json
-python3 -B tools/stueckliste deb "$deb" "$stueckliste" --eingebaut nlohmann-json3-dev
-python3 -B tools/stueckliste pruefen "$stueckliste" "$deb"
+python3 -B freigabe/stueckliste deb "$deb" "$stueckliste" --eingebaut nlohmann-json3-dev
+python3 -B freigabe/stueckliste pruefen "$stueckliste" "$deb"
 freigabe_pruefsummen "$(dirname "$deb")" "${deb##*/}" "${stueckliste##*/}"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Windows release from a built folder (scripts/windows.sh): quentor-VERSION-win64.zip and
 # quentor-VERSION-win64-setup.exe (CPack; reproducible, see scripts/hilfen/freigabe.sh), beside them the
-# bill of materials quentor-VERSION-win64.spdx.json (tools/stueckliste, checked against the
+# bill of materials quentor-VERSION-win64.spdx.json (freigabe/stueckliste, checked against the
 # zip) and SHA256SUMS of all three.
 # Usage: bash scripts/hilfen/windows-freigabe.sh [BUILD_DIR]   (default build-windows)
 set -euo pipefail
@@ -25,8 +25,8 @@ fi
 for paket in "$bau/$name.zip" "$bau/$name-setup.exe"; do
     echo "Paket: $paket ($(du -h "$paket" | cut -f1))"
 done
-python3 -B tools/stueckliste windows "$bau/$name.zip" "$bau/$name-setup.exe" \
+python3 -B freigabe/stueckliste windows "$bau/$name.zip" "$bau/$name-setup.exe" \
     "$bau/$name.spdx.json" --eingebaut nlohmann-json3-dev
-python3 -B tools/stueckliste pruefen "$bau/$name.spdx.json" "$bau/$name.zip" \
+python3 -B freigabe/stueckliste pruefen "$bau/$name.spdx.json" "$bau/$name.zip" \
     "$bau/$name-setup.exe"
 freigabe_pruefsummen "$bau" "$name.zip" "$name-setup.exe" "$name.spdx.json"

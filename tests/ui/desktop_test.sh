@@ -15,7 +15,7 @@ set -euo pipefail
 art=$1
 bau=$2
 quelle=$3
-vergleich="$bau/tools/quentor_bildvergleich"
+vergleich="$bau/tests/bildvergleich/quentor_bildvergleich"
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 fehler=0

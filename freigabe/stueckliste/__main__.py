@@ -1,14 +1,14 @@
 """The bill of materials of a release: an SPDX 2.3 document in JSON, written from the release
 itself and from the data that fills its licence folder, and its check against what is shipped.
 
-  python3 tools/stueckliste deb DEB OUT.spdx.json [--eingebaut PAKET]...
+  python3 freigabe/stueckliste deb DEB OUT.spdx.json [--eingebaut PAKET]...
       the Debian package: its files, the packages it depends on (their versions as installed
       here, where dpkg-shlibdeps found them) and the header-only libraries compiled into it
-  python3 tools/stueckliste windows ZIP SETUP OUT.spdx.json [--eingebaut PAKET]...
+  python3 freigabe/stueckliste windows ZIP SETUP OUT.spdx.json [--eingebaut PAKET]...
       the Windows release: the zip's files, each given to one component (Quentor, Qt, the third-
       party code in Qt named by the qt_attribution.json files in lizenzen/qt, Qt's catalogue and
       MinGW's runtime DLLs by the Debian packages they come from); the installer holds the same
-  python3 tools/stueckliste pruefen OUT.spdx.json ARCHIVE...
+  python3 freigabe/stueckliste pruefen OUT.spdx.json ARCHIVE...
       fails when a shipped file is missing from the document or listed but not shipped, when a
       checksum differs, or when a component of lizenzen/qt is not in the document
 
@@ -26,7 +26,7 @@ from windows import stueckliste_windows  # noqa: E402
 
 
 def befehlszeile():
-    teiler = argparse.ArgumentParser(prog="python3 tools/stueckliste", description=__doc__,
+    teiler = argparse.ArgumentParser(prog="python3 freigabe/stueckliste", description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     befehle = teiler.add_subparsers(dest="befehl", required=True,
                                     metavar="deb|windows|pruefen")

@@ -34,7 +34,7 @@ def teil_von(name, herkunft=debian_herkunft, dll_datei=mingw_dll):
         return herkunft(dll_datei(name))
     if name.startswith("lizenzen/mingw-w64/") and basis.endswith("-copyright.txt"):
         return basis.removesuffix("-copyright.txt")
-    raise Fehler(f"{name}: keinem Teil zugeordnet (tools/stueckliste/zuordnung.py)")
+    raise Fehler(f"{name}: keinem Teil zugeordnet (freigabe/stueckliste/zuordnung.py)")
 
 
 def teile_ordnen(dateien, herkunft=debian_herkunft, dll_datei=mingw_dll):
