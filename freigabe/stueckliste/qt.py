@@ -20,7 +20,7 @@ def qt_version(dateien):
 
 
 def qt_paket(version):
-    kommentar = ("Built for Windows by scripts/qt-windows.sh from Debian's source package "
+    kommentar = ("Built for Windows by freigabe/windows/qt-windows.sh from Debian's source package "
                  f"qt6-base {version}; see lizenzen/qt/HERKUNFT.txt.")
     return Paket(QT, "Qt (qtbase)", version, "Organization: The Qt Company", QT_LIZENZ,
                  kommentar=kommentar, mehr={"licenseDeclared": QT_LIZENZ_ANGEBOTEN} | purl_verweis(

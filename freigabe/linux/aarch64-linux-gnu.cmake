@@ -1,6 +1,6 @@
 # Cross build for 64-bit ARM Linux (arm64) with Debian's cross compilers and multiarch: the
 # target's libraries, Qt among them, are Debian's arm64 packages installed beside the host's
-# (scripts/arm64.sh installs them). Qt's moc, rcc and uic are the host's of the same version. The
+# (freigabe/linux/arm64.sh installs them). Qt's moc, rcc and uic are the host's of the same version. The
 # programs and tests run here under qemu-user.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)

@@ -1,10 +1,10 @@
-# Run by CPack (CPACK_PRE_BUILD_SCRIPTS, packaging/reproduzierbar.cmake) on its staging folder
+# Run by CPack (CPACK_PRE_BUILD_SCRIPTS, freigabe/gemeinsam/reproduzierbar.cmake) on its staging folder
 # before it packs, so that the same files give the same package on any machine:
 # - times from SOURCE_DATE_EPOCH, permissions 0644, 0755 for folders and for executable files;
 # - for the Windows installer (NSIS), the lists of files it installs and uninstalls, written in
 #   sorted order into CPACK_NSIS_FULL_INSTALL and CPACK_NSIS_DELETE_FILES/_DIRECTORIES.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-  message(FATAL_ERROR "SOURCE_DATE_EPOCH ist nicht gesetzt (scripts/hilfen/freigabe.sh setzt es)")
+  message(FATAL_ERROR "SOURCE_DATE_EPOCH ist nicht gesetzt (freigabe/gemeinsam/freigabe.sh setzt es)")
 endif()
 foreach(ordner IN LISTS CPACK_TEMPORARY_INSTALL_DIRECTORY CPACK_TEMPORARY_DIRECTORY)
   if(IS_DIRECTORY "${ordner}")

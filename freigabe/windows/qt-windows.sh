@@ -3,14 +3,14 @@
 # same version as the host's Qt, whose moc, rcc and uic then serve the cross build. The result is
 # kept in a cache folder outside the tree, named by Qt's version and a short hash of the options,
 # and reused while both stay the same. Installs what is missing, like the other scripts.
-# Usage: bash scripts/qt-windows.sh          build if needed, then say where Qt is
-#        bash scripts/qt-windows.sh --ordner only print the folder (whether built or not)
+# Usage: bash freigabe/windows/qt-windows.sh          build if needed, then say where Qt is
+#        bash freigabe/windows/qt-windows.sh --ordner only print the folder (whether built or not)
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
-source scripts/hilfen/wurzel.sh
+source freigabe/gemeinsam/wurzel.sh
 # Built on Debian 13, whose Qt 6.8 it builds (on an older host inside a Debian 13 root).
-wurzel_windows_oder_weiter scripts/qt-windows.sh "${1:-}" "${QT_WINDOWS_PAKETE[@]}"
+wurzel_windows_oder_weiter freigabe/windows/qt-windows.sh "${1:-}" "${QT_WINDOWS_PAKETE[@]}"
 
 mingw=x86_64-w64-mingw32
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/quentor"
@@ -24,7 +24,7 @@ version=${paketversion%%+*}
 version=${version%%-*}
 
 # The cross compilers, as the project's builds have them; its settings name the cache folder.
-werkzeugdatei="$PWD/cmake/mingw-w64-x86_64-werkzeuge.cmake"
+werkzeugdatei="$PWD/freigabe/windows/mingw-w64-x86_64-werkzeuge.cmake"
 werkzeugkette=$(grep '^set(' "$werkzeugdatei")
 
 # What the window (ui/) and its tests (tests/ui/) need: Core, Gui, Widgets and Test, the platform
@@ -72,7 +72,7 @@ optionen=(
     -DFEATURE_settings=OFF
 )
 # Our one change to Debian's source, applied after Debian's own patches.
-patch_datei="$PWD/cmake/qt-windows-ohne-einstellungen.patch"
+patch_datei="$PWD/freigabe/windows/qt-windows-ohne-einstellungen.patch"
 
 # Reproducible: the same DLLs from the same source in any folder at any time. The work folder
 # (sources and build) is written as `.` into macros and any debug information, and the time of

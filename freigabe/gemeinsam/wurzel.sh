@@ -120,7 +120,7 @@ wurzel_windows_oder_weiter() {
 # Starts a program of the root on the host's display (DISPLAY, XAUTHORITY and XDG_RUNTIME_DIR
 # taken over; the host's /tmp, which holds the X server's socket and key, mounted in the root) in
 # place of the calling process: whoever started it ends it with a signal to that process.
-# Usage: bash -c 'source scripts/hilfen/wurzel.sh && wurzel_starten "$@"' _ FOLDER PROGRAM [ARGUMENTS...]
+# Usage: bash -c 'source freigabe/gemeinsam/wurzel.sh && wurzel_starten "$@"' _ FOLDER PROGRAM [ARGUMENTS...]
 wurzel_starten() {
     local ziel=$1 als_root=()
     shift

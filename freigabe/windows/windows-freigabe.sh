@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Makes the Windows release from a built folder (scripts/windows.sh): quentor-VERSION-win64.zip and
-# quentor-VERSION-win64-setup.exe (CPack; reproducible, see scripts/hilfen/freigabe.sh), beside them the
+# Makes the Windows release from a built folder (freigabe/windows/windows.sh): quentor-VERSION-win64.zip and
+# quentor-VERSION-win64-setup.exe (CPack; reproducible, see freigabe/gemeinsam/freigabe.sh), beside them the
 # bill of materials quentor-VERSION-win64.spdx.json (freigabe/stueckliste, checked against the
 # zip) and SHA256SUMS of all three.
-# Usage: bash scripts/hilfen/windows-freigabe.sh [BUILD_DIR]   (default build-windows)
+# Usage: bash freigabe/windows/windows-freigabe.sh [BUILD_DIR]   (default build-windows)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
-source scripts/hilfen/freigabe.sh
+source freigabe/gemeinsam/freigabe.sh
 freigabe_umgebung
 bash scripts/hilfen/abhaengigkeiten.sh "${FREIGABE_PAKETE[@]}"
 bau=${1:-build-windows}

@@ -1,6 +1,6 @@
 # The cross compilers for 64-bit Windows, Debian's MinGW-w64 (posix thread model), and where the
 # target's headers, libraries and CMake packages lie: the MinGW tree only; programs come from the
-# host. Qt for Windows is built with this alone (scripts/qt-windows.sh, which names its cache
+# host. Qt for Windows is built with this alone (freigabe/windows/qt-windows.sh, which names its cache
 # folder after these settings); the project's builds add their own (mingw-w64-x86_64.cmake).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

@@ -2,7 +2,7 @@
 # is, beside Qt's DLLs, the plugins they load, Qt's German catalogue, the MinGW runtime DLLs the Qt
 # DLLs need, the licence and the licences of what the folder ships. CPack makes
 # quentor-VERSION-win64.zip of that folder and quentor-VERSION-win64-setup.exe, an installer made
-# with NSIS from NSIS.template.in in this folder (packaging/windows/cpack_generator.cmake names
+# with NSIS from NSIS.template.in in this folder (freigabe/windows/cpack_generator.cmake names
 # the installer).
 set(CPACK_PACKAGE_NAME quentor)
 set(CPACK_PACKAGE_VENDOR "${QUENTOR_HERSTELLER}")
@@ -33,7 +33,7 @@ if(QUENTOR_UI AND CMAKE_CROSSCOMPILING)
   install(FILES $<TARGET_FILE:Qt6::QModernWindowsStylePlugin> DESTINATION styles)
   install(FILES ${QUENTOR_QT_KATALOG} DESTINATION translations)
   # Qt's licences, those of the third-party code built into it and where its source comes from,
-  # as scripts/qt-windows.sh collected them; and those of MinGW's runtime DLLs, from the Debian
+  # as freigabe/windows/qt-windows.sh collected them; and those of MinGW's runtime DLLs, from the Debian
   # packages they come from (GCC's runtime: GPL-3.0 with the GCC Runtime Library Exception;
   # winpthreads: MIT).
   install(DIRECTORY ${QT6_INSTALL_PREFIX}/lizenzen/ DESTINATION lizenzen/qt)
@@ -56,5 +56,10 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME quentor.exe)
 set(CPACK_NSIS_UNINSTALL_NAME Deinstallieren)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/symbol/quentor.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/packaging/symbol/quentor.ico)
+
+# A reproducible zip holds its entries in the order of their sorted names.
+if(QUENTOR_REPRODUZIERBAR)
+  set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/zip_sortieren.cmake)
+endif()
 
 include(CPack)

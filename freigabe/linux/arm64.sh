@@ -1,24 +1,24 @@
 #!/usr/bin/env bash
 # Builds Quentor for 64-bit ARM Linux (arm64: Raspberry Pi OS, ARM Chromebooks, ARM laptops) on
 # this machine, with Debian's cross compilers and arm64's libraries installed beside the host's
-# (multiarch; CMake preset `arm64`, folder build-arm64/, cmake/aarch64-linux-gnu.cmake), and
+# (multiarch; CMake preset `arm64`, folder build-arm64/, freigabe/linux/aarch64-linux-gnu.cmake), and
 # proves it as the amd64 build is proven:
 #   - every test runs under qemu-user, warnings are errors;
 #   - the window, run under qemu on a virtual X server, is the amd64 window's picture;
 #   - the package quentor_VERSION_arm64.deb is built with Debian's build flags and checked, with
-#     its bill of materials and SHA256SUMS beside it (scripts/hilfen/paket-pruefen.sh);
-#   - it is installed with apt in a fresh Debian 12 arm64 root (mmdebstrap, scripts/hilfen/wurzel.sh)
+#     its bill of materials and SHA256SUMS beside it (freigabe/linux/paket-pruefen.sh);
+#   - it is installed with apt in a fresh Debian 12 arm64 root (mmdebstrap, freigabe/gemeinsam/wurzel.sh)
 #     and the window it installed is the amd64 window's picture too.
 # Needs root or sudo (the architecture, binfmt_misc, the root). With --paket only the package is
-# built and checked (scripts/nachbauen.sh builds it so a second time).
-# Usage: bash scripts/arm64.sh [--paket]
+# built and checked (freigabe/gemeinsam/nachbauen.sh builds it so a second time).
+# Usage: bash freigabe/linux/arm64.sh [--paket]
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
-source scripts/hilfen/freigabe.sh
+source freigabe/gemeinsam/freigabe.sh
 freigabe_umgebung
 WURZEL_SUITE=bookworm WURZEL_ARCHITEKTUR=arm64 WURZEL_DAZU=""
-source scripts/hilfen/wurzel.sh
+source freigabe/gemeinsam/wurzel.sh
 bau=build-arm64
 
 vorbereiten() {
@@ -56,7 +56,7 @@ paket_bauen() {
     fi
     rm -f "$protokoll"
     local pakete=("$bau"/quentor_*_arm64.deb)
-    bash scripts/hilfen/paket-pruefen.sh "${pakete[0]}" >&2
+    bash freigabe/linux/paket-pruefen.sh "${pakete[0]}" >&2
     echo "${pakete[0]}"
 }
 
@@ -104,7 +104,7 @@ installiert_bild() {
         --no-install-recommends "/root/${deb##*/}" >/dev/null
     echo "Debian 12 arm64 mit dem Paket angelegt in $((SECONDS - beginn)) s"
     formbild "$bilder/installiert.png" \
-        bash -c 'source scripts/hilfen/wurzel.sh && wurzel_starten "$@"' _ "$probe" /usr/bin/quentor
+        bash -c 'source freigabe/gemeinsam/wurzel.sh && wurzel_starten "$@"' _ "$probe" /usr/bin/quentor
     wurzel_als_root rm -rf "$probe"
     trap - EXIT
 }

@@ -1,6 +1,6 @@
 # What makes a release's bytes depend on the sources alone (option QUENTOR_REPRODUZIERBAR, on in
 # the presets paket and windows): the time is the last commit's, SOURCE_DATE_EPOCH in the
-# environment of the build and of CPack (scripts/hilfen/freigabe.sh sets it); this file takes care of
+# environment of the build and of CPack (freigabe/gemeinsam/freigabe.sh sets it); this file takes care of
 # the rest.
 #
 # Paths: the source folder is written as `.` into debug information and macros, so that the
@@ -21,5 +21,3 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${quentor_ordnerrechte})
 # SOURCE_DATE_EPOCH and the permissions 0644, or 0755 for folders and programs, so that the zip's
 # and the installer's entries do not carry the build's times or the builder's umask.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/vereinheitlichen.cmake)
-# The zip's entries in the order of their sorted names.
-set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/zip_sortieren.cmake)

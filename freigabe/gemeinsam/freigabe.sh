@@ -1,5 +1,5 @@
-# What the release steps share (scripts/paket.sh, scripts/arm64.sh, scripts/nachbauen.sh,
-# scripts/hilfen/windows-freigabe.sh and paket-pruefen.sh), as functions: the release's time and
+# What the release steps share (freigabe/linux/paket.sh, freigabe/linux/arm64.sh, freigabe/gemeinsam/nachbauen.sh,
+# freigabe/windows/windows-freigabe.sh and paket-pruefen.sh), as functions: the release's time and
 # settings, and its checksums. Sourcing it defines them and changes nothing else. The release's
 # bill of materials comes from freigabe/stueckliste.
 # shellcheck shell=bash

@@ -5,7 +5,7 @@
 # each the window Qt draws at that scale, every text in place. The pictures are kept in
 # build-windows/ as quentor-form1-wine*.png. Expects windows.sh's prefix (WINEPREFIX) with no
 # Wine running, and the comparison program built for Linux.
-# Usage: bash scripts/hilfen/formbilder-wine.sh QUENTOR.EXE QUENTOR_BILDVERGLEICH
+# Usage: bash freigabe/windows/formbilder-wine.sh QUENTOR.EXE QUENTOR_BILDVERGLEICH
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 programm=$1

@@ -2,23 +2,23 @@
 # Builds a release a second time from the same commit and compares the two byte for byte: the
 # sources of HEAD (git archive) in another folder, with another umask, locale and time zone, the
 # time SOURCE_DATE_EPOCH taken over (the copy has no git history). The first release must be there
-# (scripts/paket.sh, scripts/arm64.sh, scripts/windows.sh); the second Windows build takes Qt from
+# (freigabe/linux/paket.sh, freigabe/linux/arm64.sh, freigabe/windows/windows.sh); the second Windows build takes Qt from
 # the same cache, and the second arm64 and Windows builds build no tests.
-# Usage: bash scripts/nachbauen.sh deb|arm64|windows
+# Usage: bash freigabe/gemeinsam/nachbauen.sh deb|arm64|windows
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/hilfen/freigabe.sh
+cd "$(dirname "$0")/../.."
+source freigabe/gemeinsam/freigabe.sh
 freigabe_umgebung
 case "${1:-}" in
     deb) bau=build-paket ;;
     arm64) bau=build-arm64 ;;
     windows) bau=build-windows ;;
-    *) echo "Aufruf: bash scripts/nachbauen.sh deb|arm64|windows" >&2; exit 2 ;;
+    *) echo "Aufruf: bash freigabe/gemeinsam/nachbauen.sh deb|arm64|windows" >&2; exit 2 ;;
 esac
-# The Windows release is built on Debian 13, as scripts/windows.sh does.
+# The Windows release is built on Debian 13, as freigabe/windows/windows.sh does.
 if [ "$1" = windows ]; then
-    source scripts/hilfen/wurzel.sh
-    wurzel_windows_oder_weiter scripts/nachbauen.sh windows
+    source freigabe/gemeinsam/wurzel.sh
+    wurzel_windows_oder_weiter freigabe/gemeinsam/nachbauen.sh windows
 fi
 if [ ! -f "$bau/SHA256SUMS" ]; then
     echo "$bau/SHA256SUMS fehlt: erst die Freigabe bauen." >&2
@@ -42,15 +42,15 @@ if ! (
     unset LC_ALL
     export LANG=de_DE.UTF-8 TZ=Pacific/Kiritimati
     if [ "$1" = deb ]; then
-        bash scripts/paket.sh
+        bash freigabe/linux/paket.sh
     elif [ "$1" = arm64 ]; then
-        bash scripts/arm64.sh --paket
+        bash freigabe/linux/arm64.sh --paket
     else
         # (set -e does not hold inside the condition of an if: each step joined with &&.)
-        qt=$(bash scripts/qt-windows.sh --ordner) &&
+        qt=$(bash freigabe/windows/qt-windows.sh --ordner) &&
             cmake --preset windows -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF &&
             cmake --build --preset windows -j "$(nproc)" &&
-            bash scripts/hilfen/windows-freigabe.sh build-windows
+            bash freigabe/windows/windows-freigabe.sh build-windows
     fi
 ) >"$protokoll" 2>&1; then
     cat "$protokoll"

@@ -3,7 +3,7 @@
 # test (/S /D=...), starts the installed quentor.exe (with no display) and quentor-skript.exe
 # --version, finds the Start-menu entry and the entry in the list of installed programs, then
 # uninstalls silently and finds the folder, the entry and the Start-menu entry gone.
-# Usage: bash tests/installationsprogramm_test.sh SETUP.exe VERSION   (WINEPREFIX set, no DISPLAY)
+# Usage: bash freigabe/windows/installationsprogramm_test.sh SETUP.exe VERSION   (WINEPREFIX set, no DISPLAY)
 set -euo pipefail
 setup=$1 version=$2
 

@@ -3,7 +3,7 @@
 # package of the host is taken on purpose (cmake/kreuzbau_pakete.cmake).
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-werkzeuge.cmake)
 
-# Qt for Windows, built by scripts/qt-windows.sh into a folder of its own, is a second root for
+# Qt for Windows, built by freigabe/windows/qt-windows.sh into a folder of its own, is a second root for
 # the target's packages; its moc, rcc and uic are the host's Qt of the same version, found where
 # Qt for Windows was told of them when it was built.
 #

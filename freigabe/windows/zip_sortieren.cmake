@@ -1,7 +1,7 @@
-# Run by CPack after it has made the zip (CPACK_POST_BUILD_SCRIPTS, packaging/reproduzierbar.cmake):
+# Run by CPack after it has made the zip (CPACK_POST_BUILD_SCRIPTS, freigabe/gemeinsam/reproduzierbar.cmake):
 # CPack adds the staged files in the order the file system lists a folder, which differs between
 # machines; the zip is made again from the same staged files (their times and permissions set by
-# packaging/vereinheitlichen.cmake) in the order of their sorted names, files only.
+# freigabe/gemeinsam/vereinheitlichen.cmake) in the order of their sorted names, files only.
 if(NOT CPACK_GENERATOR STREQUAL "ZIP")
   return()
 endif()

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the Debian package with the preset `paket` (Debian's build flags, no tests), checks the
 # icons against their SVG and the package as shipped, and writes its bill of materials and
-# SHA256SUMS beside it (scripts/hilfen/paket-pruefen.sh). The package is reproducible (its time is the
-# last commit's, SOURCE_DATE_EPOCH; see scripts/hilfen/freigabe.sh).
-# Usage: bash scripts/paket.sh
+# SHA256SUMS beside it (freigabe/linux/paket-pruefen.sh). The package is reproducible (its time is the
+# last commit's, SOURCE_DATE_EPOCH; see freigabe/gemeinsam/freigabe.sh).
+# Usage: bash freigabe/linux/paket.sh
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
-source scripts/hilfen/freigabe.sh
+source freigabe/gemeinsam/freigabe.sh
 freigabe_umgebung
 bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PAKET_PAKETE[@]}" "${FREIGABE_PAKETE[@]}"
 
@@ -27,4 +27,4 @@ echo "Paket: $deb"
 
 bash scripts/symbole.sh --pruefen
 
-bash scripts/hilfen/paket-pruefen.sh "$deb"
+bash freigabe/linux/paket-pruefen.sh "$deb"

@@ -1,23 +1,23 @@
 #!/usr/bin/env bash
 # Builds everything for 64-bit Windows, the window included (MinGW-w64, CMake preset `windows`,
 # folder build-windows/), with warnings as errors and runs the tests under Wine. Qt for Windows
-# comes from scripts/qt-windows.sh, built once into a cache folder. Then makes the release (the
+# comes from freigabe/windows/qt-windows.sh, built once into a cache folder. Then makes the release (the
 # zip and the installer, CPack) and tries the installer under Wine, and shows the real window under
 # Wine on a virtual X server, saves its picture and compares it with the window drawn on Linux.
 # Runs a random session on the real window under Wine and checks that it left no key in the
 # registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
 # and GCC 14 the release is built with: on an older host inside a Debian 13 root
-# (scripts/hilfen/wurzel.sh, which needs root or sudo). Usage: bash scripts/windows.sh
+# (freigabe/gemeinsam/wurzel.sh, which needs root or sudo). Usage: bash freigabe/windows/windows.sh
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
-source scripts/hilfen/wurzel.sh
+source freigabe/gemeinsam/wurzel.sh
 pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WINDOWS_PAKETE[@]}"
         "${FREIGABE_PAKETE[@]}")
-wurzel_windows_oder_weiter scripts/windows.sh "" "${pakete[@]}"
+wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
 bash scripts/hilfen/abhaengigkeiten.sh "${pakete[@]}"
-bash scripts/qt-windows.sh
-qt=$(bash scripts/qt-windows.sh --ordner)
+bash freigabe/windows/qt-windows.sh
+qt=$(bash freigabe/windows/qt-windows.sh --ordner)
 
 # As in the test preset: a Wine prefix of our own in the build folder, no debug output, no offer to
 # install Mono or Gecko; without a display Wine opens no window of its own either.
@@ -96,10 +96,10 @@ if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
 fi
 
 # The release: quentor-VERSION-win64.zip, quentor-VERSION-win64-setup.exe, their bill of
-# materials and SHA256SUMS in build-windows/ (scripts/hilfen/windows-freigabe.sh).
+# materials and SHA256SUMS in build-windows/ (freigabe/windows/windows-freigabe.sh).
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
-if bash scripts/hilfen/windows-freigabe.sh build-windows; then
-    bash tests/installationsprogramm_test.sh "build-windows/quentor-$version-win64-setup.exe" \
+if bash freigabe/windows/windows-freigabe.sh build-windows; then
+    bash freigabe/windows/installationsprogramm_test.sh "build-windows/quentor-$version-win64-setup.exe" \
         "$version" || status=1
 else
     status=1
@@ -116,7 +116,7 @@ wineserver -w
 linux=build-windows/linux
 cmake --preset dev -B "$linux" >/dev/null
 cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
-bash scripts/hilfen/formbilder-wine.sh build-windows/ui/quentor.exe \
+bash freigabe/windows/formbilder-wine.sh build-windows/ui/quentor.exe \
     "$linux/tests/bildvergleich/quentor_bildvergleich" || status=1
 
 # The test run's result once more as the last line.

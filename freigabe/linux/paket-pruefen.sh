@@ -3,11 +3,11 @@
 # (desktop-file-validate), the AppStream metadata (appstreamcli) and the package itself (lintian);
 # any error or warning fails. Then writes beside it its bill of materials
 # quentor_VERSION_ARCH.spdx.json (freigabe/stueckliste, checked against the package) and
-# SHA256SUMS of both. For every architecture's package (scripts/paket.sh, scripts/arm64.sh).
-# Usage: bash scripts/hilfen/paket-pruefen.sh PAKET.deb
+# SHA256SUMS of both. For every architecture's package (freigabe/linux/paket.sh, freigabe/linux/arm64.sh).
+# Usage: bash freigabe/linux/paket-pruefen.sh PAKET.deb
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-source scripts/hilfen/freigabe.sh
+source freigabe/gemeinsam/freigabe.sh
 freigabe_umgebung
 deb=$1
 inhalt=$(mktemp -d)

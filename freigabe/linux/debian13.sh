@@ -2,17 +2,17 @@
 # Proves that the project builds, passes its tests and runs on a fresh Debian 13 (on an older
 # host too, in a Debian 13 root made here with mmdebstrap, needing root or sudo): in a fresh clone
 # of HEAD inside it, the README's two commands (scripts/start.sh, scripts/test.sh), then the Debian
-# package built by scripts/paket.sh (on Debian 12, the oldest system supported) installed with apt
+# package built by freigabe/linux/paket.sh (on Debian 12, the oldest system supported) installed with apt
 # and its window started: its picture must be the one start.sh saved. The root is made afresh
 # every time and removed afterwards; the packages it downloads are kept for the next one.
-# Usage: bash scripts/debian13.sh
+# Usage: bash freigabe/linux/debian13.sh
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/hilfen/wurzel.sh
+cd "$(dirname "$0")/../.."
+source freigabe/gemeinsam/wurzel.sh
 
 pakete=(build-paket/quentor_*.deb)
 if [ ! -f "${pakete[0]}" ]; then
-    echo "Kein Paket in build-paket/: erst bash scripts/paket.sh." >&2
+    echo "Kein Paket in build-paket/: erst bash freigabe/linux/paket.sh." >&2
     exit 1
 fi
 ziel="$WURZEL_CACHE/debian13-probe"
