@@ -15,6 +15,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
+source scripts/hilfen/programme.sh
 source freigabe/gemeinsam/freigabe.sh
 freigabe_umgebung
 WURZEL_SUITE=bookworm WURZEL_ARCHITEKTUR=arm64 WURZEL_DAZU=""
@@ -60,13 +61,15 @@ paket_bauen() {
     echo "${pakete[0]}"
 }
 
-# Saves the picture of the window a command starts, on a virtual X server.
+# Saves the picture of the window a command starts, on a virtual X server; the window is found by
+# its title (FORM_TITEL, form_masse).
 # Usage: formbild BILD.png PROGRAMM [ARGUMENTE...]
 formbild() {
-    local laufzeit status=0
+    local bild=$1 laufzeit status=0
+    shift
     laufzeit=$(mktemp -d)
     XDG_RUNTIME_DIR=$laufzeit xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash scripts/hilfen/formbild.sh "$@" || status=$?
+        bash scripts/hilfen/formbild.sh "$bild" "$FORM_TITEL" "$@" || status=$?
     rm -rf "$laufzeit"
     return "$status"
 }
@@ -80,12 +83,14 @@ gleiches_bild() {
     [ "$unterschied" = 0 ]
 }
 
-# The amd64 window of the Linux preset in use (dev, or ci in CI), drawn as a reference.
+# The amd64 window of the Linux preset in use (dev, or ci in CI), drawn as a reference; its
+# picture tool gives the window's title.
 amd64_bild() {
     local preset=${QUENTOR_PRESET:-dev} ordner
     ordner=$(cmake --preset "$preset" | sed -n 's/^-- Build files have been written to: //p')
-    cmake --build --preset "$preset" --target quentor -j "$(nproc)" >/dev/null
-    formbild "$bilder/amd64.png" "$ordner/ui/quentor"
+    cmake --build --preset "$preset" --target quentor quentor_bildvergleich -j "$(nproc)" >/dev/null
+    form_masse "$(programm "$ordner" quentor_bildvergleich)"
+    formbild "$bilder/amd64.png" "$(programm "$ordner" quentor)"
 }
 
 # A fresh Debian 12 arm64 root with the package installed by apt. What the package depends on
@@ -131,7 +136,7 @@ bilder="$bau/bilder"
 rm -rf "$bilder"
 mkdir -p "$bilder"
 amd64_bild
-formbild "$bilder/arm64.png" "$bau/ui/quentor"
+formbild "$bilder/arm64.png" "$(programm "$bau" quentor)"
 gleiches_bild "Das arm64-Fenster (unter qemu)" "$bilder/arm64.png" || status=1
 
 deb=$(paket_bauen)

@@ -35,8 +35,10 @@ wurzel_ausfuehren "$ziel" "$PWD" bash -c '
     zeit bash scripts/test.sh
     echo "Installiere ${2##*/}"
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/root/${2##*/}" >/dev/null
+    source scripts/hilfen/programme.sh
+    form_masse "$(programm build quentor_bildvergleich)"
     XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash scripts/hilfen/formbild.sh /root/paket.png /usr/bin/quentor
+        bash scripts/hilfen/formbild.sh /root/paket.png "$FORM_TITEL" /usr/bin/quentor
     unterschied=$(compare -metric AE build/quentor-form1.png /root/paket.png null: 2>&1 || true)
     echo "Das installierte Programm gegen start.sh: $unterschied Pixel verschieden"
     [ "$unterschied" = 0 ]

@@ -2,15 +2,17 @@
 # The real window under Wine on a virtual X server, with Qt's windows platform: its picture with
 # Wine's default colours at 96 dpi, compared with the window as Linux draws it; with dark and with
 # high-contrast system colours, each the same picture pixel for pixel; and at 120, 144 and 192 dpi,
-# each the window Qt draws at that scale, every text in place. The pictures are kept in
-# build-windows/ as quentor-form1-wine*.png. Expects windows.sh's prefix (WINEPREFIX) with no
-# Wine running, and the comparison program built for Linux.
-# Usage: bash freigabe/windows/formbilder-wine.sh QUENTOR.EXE QUENTOR_BILDVERGLEICH
+# each the window Qt draws at that scale, every text in place. The pictures are kept in the
+# Windows build folder as quentor-form1-wine*.png. Expects windows.sh's prefix (WINEPREFIX) with no
+# Wine running, and the picture tool built for Linux, which also gives the window's title.
+# Usage: bash freigabe/windows/formbilder-wine.sh BUILD_FOLDER QUENTOR_BILDVERGLEICH
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-programm=$1
+source scripts/hilfen/programme.sh
+bilder=$(realpath "$1")
+programm=$(programm "$1" quentor)
 vergleich=$2
-bilder="$PWD/build-windows"
+form_masse "$vergleich"
 status=0
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
@@ -26,7 +28,7 @@ bild() {
         wineserver -k || true
         wineserver -w
         if xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
-            bash scripts/hilfen/formbild.sh "$datei" wine "$programm"; then
+            bash scripts/hilfen/formbild.sh "$datei" "$FORM_TITEL" wine "$programm"; then
             echo "Fenster unter Wine: $datei"
             wineserver -k || true
             return

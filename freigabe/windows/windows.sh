@@ -12,6 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
 source freigabe/gemeinsam/wurzel.sh
+source scripts/hilfen/programme.sh
 pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WINDOWS_PAKETE[@]}"
         "${FREIGABE_PAKETE[@]}")
 wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
@@ -88,7 +89,7 @@ fi
 # no key of Qt's in the registry; its memory line is printed as it goes.
 wine reg delete 'HKCU\Software\QtProject' /f >/dev/null 2>&1 || true
 echo "Dauerlauf unter Wine:"
-wine build-windows/tests/ui/quentor_dauerlauf.exe -platform offscreen --ereignisse 600 \
+wine "$(programm build-windows quentor_dauerlauf)" -platform offscreen --ereignisse 600 \
     --alle 100 || status=1
 if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
     echo "Qt hat Einstellungen in die Registry geschrieben (HKCU\Software\QtProject)." >&2
@@ -116,8 +117,8 @@ wineserver -w
 linux=build-windows/linux
 cmake --preset dev -B "$linux" >/dev/null
 cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
-bash freigabe/windows/formbilder-wine.sh build-windows/ui/quentor.exe \
-    "$linux/tests/bildvergleich/quentor_bildvergleich" || status=1
+bash freigabe/windows/formbilder-wine.sh build-windows \
+    "$(programm "$linux" quentor_bildvergleich)" || status=1
 
 # The test run's result once more as the last line.
 [ -z "${zaehlung:-}" ] || echo "$zaehlung"

@@ -1,29 +1,39 @@
 #!/usr/bin/env bash
-# Runs on a (virtual) X display: starts the given program, waits until its window, found by the
-# title the program gives it (core/texte.h), is mapped, gives it two seconds for its first paint,
-# saves the window's picture as PNG and ends the program.
-# Usage: bash scripts/hilfen/formbild.sh BILD.png PROGRAMM [ARGUMENTE...]
+# Runs on a (virtual) X display: starts the given program, waits until its window, found by its
+# title, is mapped, gives it two seconds for its first paint, saves the window's picture as PNG and
+# ends the program.
+# Usage: bash scripts/hilfen/formbild.sh BILD.png TITEL PROGRAMM [ARGUMENTE...]
 set -euo pipefail
-bild=$1
-shift
-source "$(dirname "$0")/form.sh"
-"$@" >/dev/null 2>&1 &
-pid=$!
-form=""
-for _ in $(seq 300); do
-    if xwininfo -name "$FORM_TITEL" 2>/dev/null | grep -q "Map State: IsViewable"; then
-        form=$(xwininfo -name "$FORM_TITEL" | awk '/Window id:/ { print $4 }')
-        break
+
+# The id of the mapped window with the title, once it is there; nothing once the program has ended
+# or after half a minute.
+warte_auf_fenster() {
+    local titel=$1 pid=$2
+    for _ in $(seq 300); do
+        if xwininfo -name "$titel" 2>/dev/null | grep -q "Map State: IsViewable"; then
+            xwininfo -name "$titel" | awk '/Window id:/ { print $4 }'
+            return
+        fi
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.1
+    done
+}
+
+main() {
+    local bild=$1 titel=$2 pid form
+    shift 2
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    form=$(warte_auf_fenster "$titel" "$pid")
+    if [ -z "$form" ]; then
+        echo "Das Fenster ist nicht erschienen." >&2
+        kill "$pid" 2>/dev/null || true
+        exit 1
     fi
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-if [ -z "$form" ]; then
-    echo "Das Fenster ist nicht erschienen." >&2
-    kill "$pid" 2>/dev/null || true
-    exit 1
-fi
-sleep 2
-import -window "$form" "$bild"
-kill "$pid"
-wait "$pid" || true
+    sleep 2
+    import -window "$form" "$bild"
+    kill "$pid"
+    wait "$pid" || true
+}
+
+main "$@"

@@ -9,6 +9,7 @@
 // Usage: quentor_bildvergleich [--skala F] BILD.png [HIER.png]   (HIER.png: the window drawn here)
 //        quentor_bildvergleich --zeichne ORDNER [--palette NAME] [--dunkles-thema]
 //        quentor_bildvergleich --gleich A.png B.png
+//        quentor_bildvergleich --fenster   (the window's title; its width and height in pixels)
 
 #include "anwendung.h"
 #include "form1.h"
@@ -213,7 +214,7 @@ int gleich(const QString& a, const QString& b) {
 }
 
 // The three usages, each with its own options and number of pictures.
-enum class Art { MitBild, Zeichnen, Gleich };
+enum class Art { MitBild, Zeichnen, Gleich, Fenster };
 
 struct Aufruf {
     Art art = Art::MitBild;
@@ -226,7 +227,8 @@ struct Aufruf {
 constexpr const char* aufrufText =
     "Aufruf: quentor_bildvergleich [--skala F] BILD.png [HIER.png]\n"
     "        quentor_bildvergleich --zeichne ORDNER [--palette NAME] [--dunkles-thema]\n"
-    "        quentor_bildvergleich --gleich A.png B.png\n";
+    "        quentor_bildvergleich --gleich A.png B.png\n"
+    "        quentor_bildvergleich --fenster\n";
 
 // The options of all usages; the pictures are positional, --zeichne takes the folder.
 void beschreibeOptionen(QCommandLineParser& optionen) {
@@ -234,7 +236,8 @@ void beschreibeOptionen(QCommandLineParser& optionen) {
                          {QStringLiteral("zeichne"), QString(), QStringLiteral("ORDNER")},
                          {QStringLiteral("palette"), QString(), QStringLiteral("NAME")},
                          {QStringLiteral("dunkles-thema"), QString()},
-                         {QStringLiteral("gleich"), QString()}});
+                         {QStringLiteral("gleich"), QString()},
+                         {QStringLiteral("fenster"), QString()}});
 }
 
 // Whether every option given is one of `erlaubt`.
@@ -253,6 +256,10 @@ std::optional<Aufruf> liesAufruf(const QCommandLineParser& optionen) {
     if (optionen.isSet(QStringLiteral("gleich"))) {
         return wenn(dateien.size() == 2 && nurAus(optionen, {QStringLiteral("gleich")}),
                     {.art = Art::Gleich, .dateien = dateien});
+    }
+    if (optionen.isSet(QStringLiteral("fenster"))) {
+        return wenn(dateien.isEmpty() && nurAus(optionen, {QStringLiteral("fenster")}),
+                    {.art = Art::Fenster});
     }
     if (optionen.isSet(QStringLiteral("zeichne"))) {
         const QStringList erlaubt{QStringLiteral("zeichne"), QStringLiteral("palette"),
@@ -293,10 +300,21 @@ int zeichne(QApplication& app, const Aufruf& aufruf) {
     return quentor::bild::zeichneZustaende(aufruf.ordner, aufruf.palette);
 }
 
+// What the scripts that find the window on a display or check what a desktop was told need of it,
+// as the window itself has it: its title, and its size in pixels at 96 dpi.
+int zeigeFenster() {
+    const Form1 form;
+    std::printf("%s\n%d %d\n", form.windowTitle().toUtf8().constData(), form.width(),
+                form.height());
+    return 0;
+}
+
 int fuehreAus(QApplication& app, const Aufruf& aufruf) {
     switch (aufruf.art) {
     case Art::Gleich:
         return gleich(aufruf.dateien[0], aufruf.dateien[1]);
+    case Art::Fenster:
+        return zeigeFenster();
     case Art::Zeichnen:
         return zeichne(app, aufruf);
     case Art::MitBild:

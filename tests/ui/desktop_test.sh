@@ -10,16 +10,18 @@
 #   wayland: under Weston (headless) with Qt's wayland platform the compositor is told the title
 #            and the fixed size and gets a first buffer of that size; a spin and the Ende
 #            question work there.
-# Usage: desktop_test.sh themen|skalen|wayland BAUORDNER QUELLORDNER
+# Usage: desktop_test.sh themen|skalen|wayland QUENTOR_BILDVERGLEICH QUENTOR QUENTOR_UI_TESTS QUELLORDNER
 set -euo pipefail
 art=$1
-bau=$2
-quelle=$3
-vergleich="$bau/tests/bildvergleich/quentor_bildvergleich"
+vergleich=$2
+quentor=$3
+ui_tests=$4
+quelle=$5
 ordner=$(mktemp -d)
 trap 'rm -rf "$ordner"' EXIT
 fehler=0
-source "$quelle/scripts/hilfen/form.sh"
+source "$quelle/scripts/hilfen/programme.sh"
+form_masse "$vergleich"
 
 # No theme of the desktop this runs on, and the offscreen platform unless a row says otherwise.
 ohne_thema() {
@@ -77,7 +79,7 @@ skalen() {
         local bild="$ordner/skala-$skala.png"
         if ! ohne_thema env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$skala" \
             xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
-            bash "$quelle/scripts/hilfen/formbild.sh" "$bild" "$bau/ui/quentor"; then
+            bash "$quelle/scripts/hilfen/formbild.sh" "$bild" "$FORM_TITEL" "$quentor"; then
             fehler=1
             continue
         fi
@@ -122,7 +124,7 @@ wayland() {
     local status=0
     env -u DISPLAY WAYLAND_DISPLAY=quentor QUENTOR_TEST_PLATTFORM=wayland WAYLAND_DEBUG=1 \
         QT_WAYLAND_DISABLE_WINDOWDECORATION=1 timeout 120 \
-        "$bau/tests/ui/quentor_ui_tests" --gtest_output="xml:$ordner/ergebnis.xml" \
+        "$ui_tests" --gtest_output="xml:$ordner/ergebnis.xml" \
         --gtest_filter='Wurf.DreiWuerfeZeigenZahlZaehlerUndFarben:EchteFrage.EscapeAntwortetNein' \
         2>"$ordner/protokoll" || status=$?
     if [ "$status" -eq 124 ] && grep -q '<testsuites tests="2" failures="0"' "$ordner/ergebnis.xml"; then
