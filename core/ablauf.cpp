@@ -3,6 +3,7 @@
 
 #include "spieltisch.h"
 #include "texte.h"
+#include "zahlen.h"
 
 #include <utility>
 #include <vector>
@@ -54,7 +55,7 @@ void Spieltisch::optionen() {
 
 void Spieltisch::optionenAnwenden() {
     const bool ohneZero = optionsfelder_.haken(0) == 1;
-    sitzung_.rotlaenge = ohneZero ? 36 : 37;
+    sitzung_.rotlaenge = ohneZero ? rotationslaengeOhneZero : rotationslaengeMitZero;
     tabelle_.zerozelle(ohneZero);
     sitzung_.loeschflag = optionsfelder_.haken(1) == 1 ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 // in the current rotation (free, came earlier, current), and the free count is read back from it.
 
 #include "farbe.h"
+#include "zahlen.h"
 
 #include <array>
 #include <cstddef>
@@ -23,10 +24,6 @@ inline constexpr int zeilenanzahl = 13;
 inline constexpr int spaltenanzahl = 3;
 inline constexpr int spaltenbreiteTwips = 800;
 inline constexpr int zeilenhoeheTwips = 488;
-
-inline constexpr bool istZahl(int n) {
-    return n >= 0 && n <= 36;
-}
 
 // Column and row of number n (0..36) on the table, zero on top in the middle.
 constexpr int zahlspalte(int n) {

@@ -3,6 +3,7 @@
 #include "kurztext.h"
 #include "spieltisch.h"
 #include "texte.h"
+#include "zahlen.h"
 #include "zahlwert.h"
 #include "zufall.h"
 
@@ -17,7 +18,7 @@ namespace {
 // values that fit no 16-bit integer and infinity).
 int permanenzzahl(double wert) {
     const double gerundet = std::nearbyint(wert); // default rounding mode: half to even
-    return gerundet >= 0.0 && gerundet <= 36.0 ? static_cast<int>(gerundet) : -1;
+    return gerundet >= 0.0 && gerundet <= hoechsteZahl ? static_cast<int>(gerundet) : -1;
 }
 
 } // namespace
@@ -83,7 +84,7 @@ void Spieltisch::zaehleFreie() {
     const int frei = tabelle_.freie(ohne == 1);
     sitzung_.freizahl = static_cast<std::int16_t>(frei);
     anzeige_.setzeText(Feld::Label23, Kurztext(frei));
-    anzeige_.setzeText(Feld::Label8, Kurztext(37 - ohne - frei));
+    anzeige_.setzeText(Feld::Label8, Kurztext(zahlenanzahl - ohne - frei));
 }
 
 WurfErgebnis Spieltisch::wurf() {
@@ -95,7 +96,7 @@ WurfErgebnis Spieltisch::wurf() {
         return WurfErgebnis::dateiErschoepft;
     }
     const double eingabe = zahlwert(anzeige_.text(Feld::zahl));
-    if (eingabe > 36.0 || eingabe < 0.0) {
+    if (eingabe > hoechsteZahl || eingabe < 0.0) {
         anzeige_.setzeText(Feld::zahl, "");
         return WurfErgebnis::eingabeUngueltig;
     }

@@ -1,5 +1,7 @@
 #include "zufall.h"
 
+#include "zahlen.h"
+
 #include <chrono>
 #include <cmath>
 
@@ -17,7 +19,7 @@ std::uint32_t saatAusUhr() {
 }
 
 int zufallszahl(float r) {
-    const float produkt = r * 37.0F;
+    const float produkt = r * static_cast<float>(zahlenanzahl);
     return static_cast<int>(std::floor(produkt));
 }
 
