@@ -26,8 +26,7 @@ class ErstesZeichnen : public QObject {
 };
 
 void BM_RotatKlick(benchmark::State& state) {
-    Form1 form;
-    form.kaesten().frage = [](QWidget*, const QString&, const QString&) { return true; };
+    Form1 form(nullptr, {.frage = [](QWidget*, const QString&, const QString&) { return true; }});
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         state.SkipWithError("window not exposed");

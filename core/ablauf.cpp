@@ -12,8 +12,8 @@ namespace quentor {
 
 Spieltisch::Spieltisch(const Umgebung& umgebung)
     : anzeige_(umgebung.anzeige), optionsfelder_(umgebung.optionsfelder),
-      meldungen_(umgebung.meldungen), dialog_(umgebung.dialog), zufall_(umgebung.zufall),
-      leser_(umgebung.leser) {}
+      meldungen_(umgebung.meldungen), fragen_(umgebung.fragen), dialog_(umgebung.dialog),
+      zufall_(umgebung.zufall), leser_(umgebung.leser) {}
 
 void Spieltisch::start() {
     sitzung_ = Sitzung{};
@@ -22,13 +22,13 @@ void Spieltisch::start() {
 }
 
 void Spieltisch::neuanfang() {
-    if (meldungen_.frage(texte::neuTitel, texte::neuFrage)) {
+    if (fragen_.frage(texte::neuTitel, texte::neuFrage)) {
         neustart();
     }
 }
 
 bool Spieltisch::beenden() {
-    return meldungen_.frage(texte::endeTitel, texte::endeFrage);
+    return fragen_.frage(texte::endeTitel, texte::endeFrage);
 }
 
 // Back to the values at creation, keeping the loaded values (unused) and the file's path.

@@ -34,25 +34,20 @@ class Optionsfelder {
     virtual int haken(int index) const = 0;
 };
 
-// Modal boxes. Each returns once the user has closed it.
+// The core's messages: modal boxes with a warning icon and an OK button, each returning once the
+// user has closed it.
 class Meldungen {
   public:
     virtual ~Meldungen() = default;
-    // A message with a warning icon and an OK button.
     virtual void warnung(std::string_view titel, std::string_view text) = 0;
-    // A question with a question icon and the buttons Yes (the default) and No; true only for Yes.
-    virtual bool frage(std::string_view titel, std::string_view text) = 0;
 };
 
-// The modal boxes the core shows, as whoever records them names them: a question and a message
-// (Meldungen), the file-open dialog (Dateidialog).
-enum class Kastenart { frage, warnung, dateidialog };
-
-// One modal box as it was shown.
-struct Kasten {
-    Kastenart art;
-    std::string titel;
-    std::string text; // the message or question, or the file dialog's filter
+// The core's questions: modal boxes with a question icon and the buttons Yes (the default) and
+// No, each returning once answered; true only for Yes.
+class Fragen {
+  public:
+    virtual ~Fragen() = default;
+    virtual bool frage(std::string_view titel, std::string_view text) = 0;
 };
 
 // Uniform reals r with 0 <= r < 1 in single precision; never 1.0.

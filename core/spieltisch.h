@@ -34,6 +34,7 @@ struct Umgebung {
     Anzeige& anzeige;
     Optionsfelder& optionsfelder;
     Meldungen& meldungen;
+    Fragen& fragen;
     Dateidialog& dialog;
     Zufallsquelle& zufall;
     Permanenzleser& leser;
@@ -84,6 +85,7 @@ class Spieltisch {
     Anzeige& anzeige_;
     Optionsfelder& optionsfelder_;
     Meldungen& meldungen_;
+    Fragen& fragen_;
     Dateidialog& dialog_;
     Zufallsquelle& zufall_;
     Permanenzleser& leser_;

@@ -17,9 +17,6 @@ inline constexpr Farbe farbefrei = rgb(102, 153, 102);   // not come in the curr
 inline constexpr Farbe farbegekommen = rgb(255, 187, 0); // came earlier in the rotation
 inline constexpr Farbe farbeaktuell = rgb(0, 255, 0);    // number of the latest spin
 
-// The name of the grid that shows the table, in the window and in the in-memory window's record.
-inline constexpr std::string_view tabellenname = "tabelle";
-
 inline constexpr int zeilenanzahl = 13;
 inline constexpr int spaltenanzahl = 3;
 inline constexpr int spaltenbreiteTwips = 800;

@@ -4,6 +4,7 @@
 // reported to an observer at the moment it is shown, and every repaint recorded. Speichertisch
 // drives it in place of the Qt window.
 
+#include "kasten.h"
 #include "schnittstellen.h"
 
 #include <array>
@@ -18,6 +19,7 @@ namespace quentor {
 class Speicheroberflaeche : public Anzeige,
                             public Optionsfelder,
                             public Meldungen,
+                            public Fragen,
                             public Dateidialog {
   public:
     void setzeText(Feld feld, std::string_view text) override;

@@ -4,7 +4,12 @@
 
 namespace quentor {
 
-Speichertisch::Speichertisch() {
+Speichertisch::Speichertisch()
+    : eigenes_(std::make_unique<Speicheroberflaeche>()), oberflaeche_(*eigenes_) {
+    spieltisch_.start();
+}
+
+Speichertisch::Speichertisch(Speicheroberflaeche& fenster) : oberflaeche_(fenster) {
     spieltisch_.start();
 }
 

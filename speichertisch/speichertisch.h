@@ -9,6 +9,7 @@
 #include "vorgaben.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +19,12 @@ namespace quentor {
 
 class Speichertisch {
   public:
-    // The window opens: the session starts.
+    // The window opens: the session starts, on an in-memory window of its own.
     Speichertisch();
+    // The same on `fenster`, which must outlive the Speichertisch: whoever gives the window can set
+    // it up beforehand or meanwhile as no user action does (a field showing an old text, a box
+    // ticked without its click).
+    explicit Speichertisch(Speicheroberflaeche& fenster);
     Speichertisch(const Speichertisch&) = delete;
     Speichertisch& operator=(const Speichertisch&) = delete;
 
@@ -55,18 +60,14 @@ class Speichertisch {
     // The fields, boxes and repaints as the window shows them.
     const Speicheroberflaeche& oberflaeche() const { return oberflaeche_; }
 
-  protected:
-    // For tests that set up what no user action can: a field showing an old text, a box ticked
-    // without its click.
-    Speicheroberflaeche& einrichten() { return oberflaeche_; }
-
   private:
-    // Built in this order: the Spieltisch keeps references to the three before it.
-    Speicheroberflaeche oberflaeche_;
+    // Built in this order: the Spieltisch keeps references to the window and the two sources.
+    std::unique_ptr<Speicheroberflaeche> eigenes_; // the window when none was given
+    Speicheroberflaeche& oberflaeche_;
     Vorgabezufall zufall_;
     Vorgabeleser leser_;
-    Spieltisch spieltisch_{
-        Umgebung{oberflaeche_, oberflaeche_, oberflaeche_, oberflaeche_, zufall_, leser_}};
+    Spieltisch spieltisch_{Umgebung{oberflaeche_, oberflaeche_, oberflaeche_, oberflaeche_,
+                                    oberflaeche_, zufall_, leser_}};
 };
 
 } // namespace quentor

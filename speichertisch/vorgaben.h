@@ -2,7 +2,7 @@
 // The in-memory session's sources that can be given their results: a random source whose draws
 // can be given, and a reader that reads files from disk or hands over given data instead.
 
-#include "permanenzleser.h"
+#include "dateileser.h"
 #include "zufall.h"
 
 #include <cstdint>

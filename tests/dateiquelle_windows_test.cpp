@@ -2,7 +2,7 @@
 // files refused without blocking, bytes read unchanged, memory bounded.
 
 #include "bytequelle.h"
-#include "permanenzleser.h"
+#include "dateileser.h"
 #include "windowsnamen.h"
 
 #include <gtest/gtest.h>

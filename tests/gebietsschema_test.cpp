@@ -2,7 +2,7 @@
 // separator is a comma: the results stay those of the "C" locale.
 
 #include "bytequelle.h"
-#include "permanenzleser.h"
+#include "dateileser.h"
 #include "zahlwert.h"
 
 #include <gtest/gtest.h>

@@ -18,7 +18,14 @@ inline float zieht(int n) {
     return (static_cast<float>(n) + 0.5F) / 37.0F;
 }
 
-struct Testtisch : Speichertisch {
+// The window of a Testtisch, built before it (a base before the Speichertisch).
+struct Testfenster {
+    Speicheroberflaeche fenster;
+};
+
+struct Testtisch : private Testfenster, Speichertisch {
+    Testtisch() : Speichertisch(fenster) {}
+
     WurfErgebnis wirf(int n) {
         vorgebenZufall({zieht(n)});
         return wurf();
@@ -49,8 +56,8 @@ struct Testtisch : Speichertisch {
 
     // What no user action does: a field already showing `text`, a box ticked without its click
     // applied.
-    void zeigeSchon(Feld f, std::string_view text) { einrichten().setzeText(f, text); }
-    void hakeOhneKlick(int index) { einrichten().setzeHaken(index, 1); }
+    void zeigeSchon(Feld f, std::string_view text) { fenster.setzeText(f, text); }
+    void hakeOhneKlick(int index) { fenster.setzeHaken(index, 1); }
 };
 
 } // namespace quentor::test

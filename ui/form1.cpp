@@ -7,6 +7,7 @@
 #include "zufall.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,10 +42,11 @@ bool istTextfeld(Feld feld) {
 
 } // namespace
 
-Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, QWidget* eltern)
+Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, Kaesten kaesten, QWidget* eltern)
     : QWidget(eltern),
       zufall_(zufall ? std::move(zufall) : std::make_unique<Mersennezufall>(saatAusUhr())),
-      Dialog1(*this, kaesten_), tisch_(Umgebung{*this, *this, *this, Dialog1, *zufall_, leser_}),
+      kaesten_(std::move(kaesten)),
+      tisch_(Umgebung{*this, *this, *this, *this, *this, *zufall_, leser_}),
       modell_(tisch_.tabelle()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qtext(texte::formtitel));
@@ -176,6 +178,19 @@ void Form1::warnung(std::string_view titel, std::string_view text) {
 
 bool Form1::frage(std::string_view titel, std::string_view text) {
     return kaesten_.frage(this, qtext(titel), qtext(text));
+}
+
+// The file dialog `Dialog1`, opened on the file chosen last; the chosen file's path in UTF-8 with
+// the system's separators.
+std::optional<std::string> Form1::oeffnen(std::string_view titel, std::string_view filter,
+                                          const std::string& vorgabe) {
+    const QString zuletzt = QDir::fromNativeSeparators(qtext(vorgabe));
+    const auto wahl = kaesten_.dateidialog(this, qtext(titel), qtFilter(filter), zuletzt);
+    if (!wahl || wahl->isEmpty()) {
+        return std::nullopt; // an empty path chooses nothing
+    }
+    // UTF-8 on every system (the reader opens it as such), with the system's separators.
+    return QDir::toNativeSeparators(*wahl).toStdString();
 }
 
 } // namespace quentor

@@ -7,11 +7,11 @@
 // recolours its table model and says so through tabelleGeaendert(), where the grid `tabelle` is
 // repainted, and has `laufnummer`, `zahl` and `Label3` repainted at once through neuZeichnen(),
 // so that a whole rotation can be followed while it runs. The window decides nothing: each event
-// calls one operation of the core, which asks its questions and shows its messages through the
-// window's boxes.
+// calls one operation of the core, which asks its questions, shows its messages and opens the file
+// dialog `Dialog1` through the window's boxes (kaesten.h).
 
+#include "dateileser.h"
 #include "kaesten.h"
-#include "permanenzleser.h"
 #include "schnittstellen.h"
 #include "spieltisch.h"
 #include "tabellenansicht.h"
@@ -29,16 +29,22 @@ class QPushButton;
 
 namespace quentor {
 
-class Form1 : public QWidget, private Anzeige, private Optionsfelder, private Meldungen {
+class Form1 : public QWidget,
+              private Anzeige,
+              private Optionsfelder,
+              private Meldungen,
+              private Fragen,
+              private Dateidialog {
     Q_OBJECT
 
   public:
     // `zufall` draws the random spins; without one the window seeds its own from the clock.
-    explicit Form1(std::unique_ptr<Zufallsquelle> zufall = nullptr, QWidget* eltern = nullptr);
+    // `kaesten` shows the questions, messages and the file dialog: Qt's own unless others are
+    // given (a test answers them so).
+    explicit Form1(std::unique_ptr<Zufallsquelle> zufall = nullptr, Kaesten kaesten = {},
+                   QWidget* eltern = nullptr);
     ~Form1() override;
 
-    // The questions, messages and the file dialog; tests replace them to answer them.
-    Kaesten& kaesten() { return kaesten_; }
     const Spieltisch& spieltisch() const { return tisch_; }
 
   private:
@@ -61,14 +67,15 @@ class Form1 : public QWidget, private Anzeige, private Optionsfelder, private Me
     int haken(int index) const override;
     void warnung(std::string_view titel, std::string_view text) override;
     bool frage(std::string_view titel, std::string_view text) override;
+    std::optional<std::string> oeffnen(std::string_view titel, std::string_view filter,
+                                       const std::string& vorgabe) override;
 
     // Members are built in this order and die in reverse: the Spieltisch keeps references to the
-    // random source, the file dialog and the reader (and to the window itself, whose controls
-    // exist from erzeugeSteuerelemente() on, before the core first writes to them in Form_Load);
-    // the dialog keeps one to the boxes; the model shows the Spieltisch's table.
+    // random source and the reader (and to the window itself, whose controls exist from
+    // erzeugeSteuerelemente() on, before the core first writes to them in Form_Load); the model
+    // shows the Spieltisch's table.
     std::unique_ptr<Zufallsquelle> zufall_;
     Kaesten kaesten_;
-    Dateiauswahl Dialog1;
     Dateileser leser_;
     Spieltisch tisch_;
     Tabellenmodell modell_;

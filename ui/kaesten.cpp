@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCompleter>
-#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -116,17 +115,6 @@ QString qtFilter(std::string_view filter) {
         }
     }
     return eintraege.join(QStringLiteral(";;"));
-}
-
-std::optional<std::string> Dateiauswahl::oeffnen(std::string_view titel, std::string_view filter,
-                                                 const std::string& vorgabe) {
-    const QString zuletzt = QDir::fromNativeSeparators(qtext(vorgabe));
-    const auto wahl = kaesten_.dateidialog(&eltern_, qtext(titel), qtFilter(filter), zuletzt);
-    if (!wahl || wahl->isEmpty()) {
-        return std::nullopt; // an empty path chooses nothing
-    }
-    // UTF-8 on every system (the reader opens it as such), with the system's separators.
-    return QDir::toNativeSeparators(*wahl).toStdString();
 }
 
 } // namespace quentor

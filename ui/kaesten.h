@@ -2,13 +2,10 @@
 // The window's modal boxes and its file dialog `Dialog1`. Each box is a replaceable function so
 // that tests can answer it without blocking; the defaults show Qt's real boxes.
 
-#include "schnittstellen.h"
-
 #include <QString>
 
 #include <functional>
 #include <optional>
-#include <string>
 #include <string_view>
 
 class QWidget;
@@ -37,20 +34,5 @@ struct Kaesten {
 // pair joined by ";;" ("Dateien (*.txt)"). A description that does not end in its patterns in
 // parentheses gets them appended; several patterns ("*.a;*.b") are separated by blanks.
 QString qtFilter(std::string_view filter);
-
-// The file dialog as the core sees it: `Dialog1`, opened on the given file, reporting the chosen
-// file's path in UTF-8 with the system's separators.
-class Dateiauswahl : public Dateidialog {
-  public:
-    // Opens over `eltern` through `kaesten`; both must outlive it (all three belong to Form1).
-    Dateiauswahl(QWidget& eltern, Kaesten& kaesten) : eltern_(eltern), kaesten_(kaesten) {}
-
-    std::optional<std::string> oeffnen(std::string_view titel, std::string_view filter,
-                                       const std::string& vorgabe) override;
-
-  private:
-    QWidget& eltern_;
-    Kaesten& kaesten_;
-};
 
 } // namespace quentor

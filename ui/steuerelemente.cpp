@@ -81,7 +81,7 @@ constexpr std::array<Steuerelement, 23> steuerelemente{{
      .hintergrund = hellgrau, .textfarbe = mittelgrau, .schrift = kleinNormal,
      .bedeutung = "Pfad der geladenen Datei"},
     // Black where no cell covers the grid and between the cells; the cells' text dark green.
-    {.element = Element::tabelle, .name = tabellenname, .art = Steuerart::gitter, .links = 720,
+    {.element = Element::tabelle, .name = "tabelle", .art = Steuerart::gitter, .links = 720,
      .oben = 600, .breite = 2385, .hoehe = 6450, .hintergrund = schwarz,
      .textfarbe = zellentextgruen, .schrift = mittel, .rolle = "Roulettetisch", .tabstopp = 1},
     {.name = "Label9", .text = "Belegt:", .links = 1080, .oben = 7200, .breite = 645, .hoehe = 255,

@@ -333,17 +333,11 @@ class Dauerlauf {
   public:
     // `nur`: the index in `aktionen` of the one kind of action to make, or any other value for all.
     Dauerlauf(unsigned saat, long bedenkzeit, std::size_t nur, const QStringList& dateien)
-        : nur_(nur), zufall_(saat), dateien_(dateien), form_(ziehungFuer(saat)), angezeigt_(form_),
-          antworter_(ereignis_), wachhund_(ereignis_) {
+        : nur_(nur), zufall_(saat), dateien_(dateien),
+          form_(ziehungFuer(saat),
+                {.dateidialog = [this](auto... werte) { return waehle(werte...); }}),
+          angezeigt_(form_), antworter_(ereignis_), wachhund_(ereignis_) {
         antworter_.bedenkzeit = bedenkzeit;
-        // Qt's real dialog, and what it reported to the window.
-        form_.kaesten().dateidialog = [this](QWidget* eltern, const QString& titel,
-                                             const QString& filter, const QString& vorgabe) {
-            ++dialoge_;
-            gewaehlt_ = zeigeDateidialog(eltern, titel, filter, vorgabe);
-            gewaehlteDateien_ += gewaehlt_ ? 1 : 0;
-            return gewaehlt_;
-        };
     }
 
     void zeige() {
@@ -382,6 +376,14 @@ class Dauerlauf {
     }
     // 0 to n - 1
     unsigned wuerfle(unsigned n) { return static_cast<unsigned>(zufall_() % n); }
+    // Qt's real file dialog, and what it reported to the window.
+    std::optional<QString> waehle(QWidget* eltern, const QString& titel, const QString& filter,
+                                  const QString& vorgabe) {
+        ++dialoge_;
+        gewaehlt_ = zeigeDateidialog(eltern, titel, filter, vorgabe);
+        gewaehlteDateien_ += gewaehlt_ ? 1 : 0;
+        return gewaehlt_;
+    }
     // The window's random source, kept to hand its draws to the in-memory session.
     std::unique_ptr<Zufallsquelle> ziehungFuer(unsigned saat) {
         auto quelle = std::make_unique<Mitschreibzufall>(saat);

@@ -168,7 +168,7 @@ TEST_F(Datei, EchterDialogWirdVomTestBeantwortet) {
 }
 
 TEST_F(Datei, EchteMeldungMitWarnsymbol) {
-    f.form.kaesten().warnung = zeigeWarnung;
+    f.kaesten.warnung = zeigeWarnung;
     f.dateiwahl.push_back(schreibeDatei(ordner, "falsch.txt", "spielbank\n1\n2\n3\n4\n"));
     QString titel;
     QString text;

@@ -32,7 +32,19 @@ std::vector<int> alleZahlen() {
     return zahlen;
 }
 
-Testform::Testform(std::vector<int> zahlen) : form(std::make_unique<Folge>(std::move(zahlen))) {
+namespace {
+
+// Boxes that show themselves through `kaesten`, whatever it holds when they are shown.
+Kaesten ueber(const Kaesten& kaesten) {
+    return {.frage = [&kaesten](auto... a) { return kaesten.frage(a...); },
+            .warnung = [&kaesten](auto... a) { kaesten.warnung(a...); },
+            .dateidialog = [&kaesten](auto... a) { return kaesten.dateidialog(a...); }};
+}
+
+} // namespace
+
+Testform::Testform(std::vector<int> zahlen)
+    : form(std::make_unique<Folge>(std::move(zahlen)), ueber(kaesten)) {
     Kaesten& k = aufzeichnend_;
     k.frage = [this](QWidget*, const QString& titel, const QString& text) {
         gezeigteKaesten.push_back({Kastenart::frage, titel.toStdString(), text.toStdString()});

@@ -3,6 +3,7 @@
 // answered by the test and recorded, controls found by their object names.
 
 #include "form1.h"
+#include "kasten.h"
 
 #include <QColor>
 #include <QString>
@@ -53,8 +54,8 @@ class Testform {
     // Shows the window and waits until it is exposed and active.
     void zeige();
     // Qt's real message boxes and file dialog, or again those that record and answer as below.
-    void echteKaesten() { form.kaesten() = Kaesten{}; }
-    void aufzeichnendeKaesten() { form.kaesten() = aufzeichnend_; }
+    void echteKaesten() { kaesten = Kaesten{}; }
+    void aufzeichnendeKaesten() { kaesten = aufzeichnend_; }
 
     template <class T = QWidget> T* element(const char* name) const {
         return form.findChild<T*>(QString::fromLatin1(name));
@@ -65,6 +66,7 @@ class Testform {
     QString zellentext(int zeile, int spalte) const;
     QColor zellenfarbe(int zeile, int spalte) const;
 
+    Kaesten kaesten; // what the window shows its boxes with; a test may replace any of them
     Form1 form;
     std::vector<Kasten> gezeigteKaesten; // every box shown, in order
     std::deque<bool> antworten;          // next questions: true = Yes; none left: No

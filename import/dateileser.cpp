@@ -1,4 +1,4 @@
-#include "permanenzleser.h"
+#include "dateileser.h"
 
 #include "itemleser.h"
 
