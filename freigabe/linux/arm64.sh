@@ -18,7 +18,6 @@ source scripts/hilfen/pakete.sh
 source scripts/hilfen/programme.sh
 source freigabe/gemeinsam/freigabe.sh
 freigabe_umgebung
-WURZEL_SUITE=bookworm WURZEL_ARCHITEKTUR=arm64 WURZEL_DAZU=""
 source freigabe/gemeinsam/wurzel.sh
 bau=build-arm64
 
@@ -98,15 +97,15 @@ amd64_bild() {
 # under qemu (apt inside, emulated, would take minutes to read Debian's package lists); apt
 # inside then installs the package itself against those lists, without its recommendations. Its
 # window's picture is taken; the root is removed afterwards.
-probe="$WURZEL_CACHE/arm64-probe"
+probe="$(wurzel_cache)/arm64-probe"
 installiert_bild() {
     local deb=$1 beginn=$SECONDS abhaengig
     abhaengig=$(dpkg-deb -f "$deb" Depends | sed -E 's/ *\([^)]*\)//g; s/ *\|[^,]*//g; s/ //g')
     trap 'wurzel_als_root rm -rf "$probe"' EXIT
-    WURZEL_DAZU=$abhaengig wurzel_anlegen "$probe"
+    wurzel_anlegen "$probe" bookworm arm64 "$abhaengig"
     wurzel_als_root cp "$deb" "$probe/root/"
-    wurzel_ausfuehren "$probe" "" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        --no-install-recommends "/root/${deb##*/}" >/dev/null
+    wurzel_ausfuehren "$probe" bookworm arm64 "" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "/root/${deb##*/}" >/dev/null
     echo "Debian 12 arm64 mit dem Paket angelegt in $((SECONDS - beginn)) s"
     formbild "$bilder/installiert.png" \
         bash -c 'source freigabe/gemeinsam/wurzel.sh && wurzel_starten "$@"' _ "$probe" /usr/bin/quentor

@@ -15,16 +15,17 @@ if [ ! -f "${pakete[0]}" ]; then
     echo "Kein Paket in build-paket/: erst bash freigabe/linux/paket.sh." >&2
     exit 1
 fi
-ziel="$WURZEL_CACHE/debian13-probe"
+ziel="$(wurzel_cache)/debian13-probe"
 trap 'wurzel_als_root rm -rf "$ziel"' EXIT
 beginn=$SECONDS
-wurzel_anlegen "$ziel"
+# git and the CA certificates, for the clone inside.
+wurzel_anlegen "$ziel" trixie "" ca-certificates,git
 wurzel_als_root cp "${pakete[0]}" "$ziel/root/"
 echo "Debian 13 angelegt in $((SECONDS - beginn)) s"
 
 # Inside, as a new user of Debian 13 would: clone, open the window (no display: its picture is
 # saved), run the tests; then install the package and start what it installed.
-wurzel_ausfuehren "$ziel" "$PWD" bash -c '
+wurzel_ausfuehren "$ziel" trixie "" "$PWD" bash -c '
     set -euo pipefail
     zeit() { local b=$SECONDS; "$@"; echo "$* in $((SECONDS - b)) s"; }
     git config --global --add safe.directory "$1"
