@@ -43,20 +43,22 @@ vorbereiten() {
     fi
 }
 
-# The package from the build folder, checked; its path on the last line.
+# The package from the build folder, checked; its path on the last line of the output, everything
+# else (cpack's log when it fails, the checks) on stderr. It runs as deb=$(paket_bauen), where set -e
+# does not hold: a failed check ends it by hand.
 paket_bauen() {
     rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS
     local protokoll
     protokoll=$(mktemp)
     if ! cpack --preset arm64 >"$protokoll" 2>&1; then
-        cat "$protokoll"
+        cat "$protokoll" >&2
         rm -f "$protokoll"
         echo "Der Paketbau ist fehlgeschlagen." >&2
         exit 1
     fi
     rm -f "$protokoll"
     local pakete=("$bau"/quentor_*_arm64.deb)
-    bash freigabe/linux/paket-pruefen.sh "${pakete[0]}" >&2
+    bash freigabe/linux/paket-pruefen.sh "${pakete[0]}" >&2 || exit
     echo "${pakete[0]}"
 }
 
