@@ -8,14 +8,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/hilfen/pakete.sh
+source scripts/hilfen/programme.sh
 bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${BENCH_PAKETE[@]}"
 
 if [ $# -gt 0 ]; then
     skript=$(realpath "$1")
 else
-    cmake --preset bench >/dev/null
+    bau=$(cmake --preset bench | sed -n 's/^-- Build files have been written to: //p')
     cmake --build --preset bench -j "$(nproc)" --target quentor-skript >/dev/null
-    skript="$PWD/build-bench/skript/quentor-skript"
+    skript=$(programm "$bau" quentor-skript)
 fi
 
 ordner=$(mktemp -d)

@@ -6,19 +6,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/hilfen/pakete.sh
-bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PRUEF_PAKETE[@]}"
 
-schritte=("$@")
-[ ${#schritte[@]} -gt 0 ] || schritte=(san tidy cppcheck format)
-
+# The whole test suite with the sanitizers.
 sanitizer() {
     cmake --preset san >/dev/null
     cmake --build --preset san -j "$(nproc)"
     ctest --preset san -j "$(nproc)"
 }
 
+# clang-tidy on the compile commands of the sanitizer build; configuring is enough for them.
 tidy() {
-    # The compile commands of the sanitizer build; configuring is enough for them.
     [ -f build-san/compile_commands.json ] || cmake --preset san >/dev/null
     local log=build-san/clang-tidy.log
     run-clang-tidy -p build-san -quiet "$PWD/(core|import|tools|ui|tests)/.*\.cpp$" >"$log" 2>&1 || true
@@ -29,23 +26,33 @@ tidy() {
     echo "clang-tidy: sauber"
 }
 
+# cppcheck on the sources, any finding an error.
 cppcheck_lauf() {
     cppcheck --enable=warning,performance,portability --std=c++20 --error-exitcode=1 \
         --inline-suppr --quiet -I core -I import -I tools core import tools ui
     echo "cppcheck: sauber"
 }
 
+# Every C++ source file formatted as .clang-format says.
 format() {
     git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
     echo "clang-format: sauber"
 }
 
-for schritt in "${schritte[@]}"; do
-    case "$schritt" in
-        san) sanitizer ;;
-        tidy) tidy ;;
-        cppcheck) cppcheck_lauf ;;
-        format) format ;;
-        *) echo "unbekannter Schritt: $schritt" >&2; exit 2 ;;
-    esac
-done
+# The steps named, in their order (all four when none is named).
+main() {
+    local schritte=("$@") schritt
+    [ ${#schritte[@]} -gt 0 ] || schritte=(san tidy cppcheck format)
+    bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PRUEF_PAKETE[@]}"
+    for schritt in "${schritte[@]}"; do
+        case "$schritt" in
+            san) sanitizer ;;
+            tidy) tidy ;;
+            cppcheck) cppcheck_lauf ;;
+            format) format ;;
+            *) echo "unbekannter Schritt: $schritt" >&2; return 2 ;;
+        esac
+    done
+}
+
+main "$@"

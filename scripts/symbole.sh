@@ -9,36 +9,62 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/hilfen/pakete.sh
-bash scripts/hilfen/abhaengigkeiten.sh "${SYMBOL_PAKETE[@]}"
 
 hicolor=packaging/symbol/hicolor
 groessen=(16 22 24 32 48 64 128 256)
-svg=$(find "$hicolor/scalable/apps" -name '*.svg')
-if [ "$(wc -l <<<"$svg")" -ne 1 ] || [ -z "$svg" ]; then
-    echo "In $hicolor/scalable/apps gehört genau ein SVG." >&2
-    exit 1
-fi
-name=$(basename "$svg" .svg)
+fenstergroessen=(16 32 48 64)
+# Set by main: the SVG and its name; the folder rendered into (hicolor, or a temporary one with
+# --pruefen), with the ICO file and the window pixels that go with it.
+svg=""
+name=""
+ziel=""
+ico_datei=packaging/symbol/quentor.ico
+pixelordner=packaging/symbol/pixel
 
-ziel=$hicolor
-if [ "${1:-}" = "--pruefen" ]; then
-    ziel=$(mktemp -d)
-    trap 'rm -rf "$ziel"' EXIT
-elif [ $# -gt 0 ]; then
-    echo "unbekannte Option: $1" >&2
-    exit 2
-fi
+# Prints the one SVG of the icon; fails when there is not exactly one.
+das_svg() {
+    local gefunden
+    gefunden=$(find "$hicolor/scalable/apps" -name '*.svg')
+    if [ "$(wc -l <<<"$gefunden")" -ne 1 ] || [ -z "$gefunden" ]; then
+        echo "In $hicolor/scalable/apps gehört genau ein SVG." >&2
+        return 1
+    fi
+    printf '%s\n' "$gefunden"
+}
 
-for n in "${groessen[@]}"; do
-    mkdir -p "$ziel/${n}x$n/apps"
-    rsvg-convert -w "$n" -h "$n" -o "$ziel/${n}x$n/apps/$name.png" "$svg"
-done
+# Sets ziel, ico_datei and pixelordner for the option given: none renders into the checked-in
+# files, --pruefen into a temporary folder.
+# Usage: ziel_waehlen [--pruefen]
+ziel_waehlen() {
+    ziel=$hicolor
+    if [ "${1:-}" = "--pruefen" ]; then
+        ziel=$(mktemp -d)
+        trap 'rm -rf "$ziel"' EXIT
+        ico_datei=$ziel/quentor.ico
+        pixelordner=$ziel/pixel
+    elif [ $# -gt 0 ]; then
+        echo "unbekannte Option: $1" >&2
+        return 2
+    fi
+}
+
+# The PNGs of every size from the SVG.
+pngs_zeichnen() {
+    local n
+    for n in "${groessen[@]}"; do
+        mkdir -p "$ziel/${n}x$n/apps"
+        rsvg-convert -w "$n" -h "$n" -o "$ziel/${n}x$n/apps/$name.png" "$svg"
+    done
+}
+
+# A number as 2 or 4 little-endian bytes, written as printf's \x escapes.
+le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
+le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
 
 # An ICO file: a 6-byte header, a 16-byte entry for each picture (width and height, 0 meaning 256;
 # no palette; 1 plane; 32 bits; the size and the offset of its data), then the PNGs themselves,
 # which Windows reads inside an ICO. All numbers little-endian.
-le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
-le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
+# Usage: ico PNG_FOLDER ICO_FILE
 ico() {
     local ordner=$1 ausgabe=$2 kopf daten=() n png groesse stelle
     kopf=$(le16 0)$(le16 1)$(le16 ${#groessen[@]})
@@ -51,37 +77,46 @@ ico() {
         stelle=$((stelle + groesse))
         daten+=("$png")
     done
-    { printf "$kopf"; cat "${daten[@]}"; } >"$ausgabe"
+    { printf '%b' "$kopf"; cat "${daten[@]}"; } >"$ausgabe"
 }
-ico_datei=packaging/symbol/quentor.ico
-if [ "$ziel" != "$hicolor" ]; then
-    ico_datei=$ziel/quentor.ico
-fi
-ico "$ziel" "$ico_datei"
 
-pixelordner=packaging/symbol/pixel
-if [ "$ziel" != "$hicolor" ]; then
-    pixelordner=$ziel/pixel
-fi
-mkdir -p "$pixelordner"
-for n in 16 32 48 64; do
-    convert "$ziel/${n}x$n/apps/$name.png" -depth 8 "rgba:$pixelordner/$n.rgba"
-done
+# The window icon's raw RGBA pixels, from the PNGs of its sizes.
+fensterpixel() {
+    local n
+    mkdir -p "$pixelordner"
+    for n in "${fenstergroessen[@]}"; do
+        convert "$ziel/${n}x$n/apps/$name.png" -depth 8 "rgba:$pixelordner/$n.rgba"
+    done
+}
 
-if [ "$ziel" != "$hicolor" ]; then
-    abweichend=()
+# With --pruefen: every file rendered against the checked-in one; fails naming those that differ.
+vergleichen() {
+    local abweichend=() n png
     for n in "${groessen[@]}"; do
         png="${n}x$n/apps/$name.png"
         cmp -s "$ziel/$png" "$hicolor/$png" || abweichend+=("$hicolor/$png")
     done
     cmp -s "$ico_datei" packaging/symbol/quentor.ico || abweichend+=(packaging/symbol/quentor.ico)
-    for n in 16 32 48 64; do
+    for n in "${fenstergroessen[@]}"; do
         cmp -s "$pixelordner/$n.rgba" "packaging/symbol/pixel/$n.rgba" ||
             abweichend+=("packaging/symbol/pixel/$n.rgba")
     done
     if [ ${#abweichend[@]} -gt 0 ]; then
         echo "Nicht aus $svg erzeugt (bash scripts/symbole.sh macht sie neu): ${abweichend[*]}" >&2
-        exit 1
+        return 1
     fi
     echo "Symbole: ${#groessen[@]} PNGs, quentor.ico und die Fensterpixel passen zu $svg"
-fi
+}
+
+main() {
+    bash scripts/hilfen/abhaengigkeiten.sh "${SYMBOL_PAKETE[@]}"
+    svg=$(das_svg)
+    name=$(basename "$svg" .svg)
+    ziel_waehlen "$@"
+    pngs_zeichnen
+    ico "$ziel" "$ico_datei"
+    fensterpixel
+    [ "$ziel" = "$hicolor" ] || vergleichen
+}
+
+main "$@"

@@ -8,123 +8,196 @@
 set -euo pipefail
 bau=$1 id=$2 version=$3
 quelle=$(cd "$(dirname "$0")/.." && pwd)
-
-wurzel=$(mktemp -d)
-trap 'rm -rf "$wurzel"' EXIT
-DESTDIR=$wurzel cmake --install "$bau" --prefix /usr --strip >/dev/null
-usr=$wurzel/usr
-
+groessen=(16 22 24 32 48 64 128 256)
+# Set by main: the temporary root and its /usr; the number of failures found.
+wurzel=""
+usr=""
 fehler=0
+
+# Notes a failure and says what it is; the test fails at the end.
 falsch() {
     echo "FEHLER: $*" >&2
     fehler=$((fehler + 1))
 }
 
+# The build installed into the temporary root.
+installieren() {
+    wurzel=$(mktemp -d)
+    trap 'rm -rf "$wurzel"' EXIT
+    DESTDIR=$wurzel cmake --install "$bau" --prefix /usr --strip >/dev/null
+    usr=$wurzel/usr
+}
+
+# Prints the files an install must hold under /usr, one a line: exactly these, no more.
+erwartete_dateien() {
+    local erwartet n
+    erwartet=(bin/quentor bin/quentor-skript "share/applications/$id.desktop"
+              share/doc/quentor/changelog.gz share/doc/quentor/copyright
+              "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/quentor.1.gz
+              share/man/man1/quentor-skript.1.gz share/man/de/man1/quentor.1.gz
+              share/man/de/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml")
+    for n in "${groessen[@]}"; do
+        erwartet+=("share/icons/hicolor/${n}x$n/apps/$id.png")
+    done
+    printf '%s\n' "${erwartet[@]}"
+}
+
 # Exactly these files, no more.
-groessen=(16 22 24 32 48 64 128 256)
-erwartet=(bin/quentor bin/quentor-skript "share/applications/$id.desktop"
-          share/doc/quentor/changelog.gz share/doc/quentor/copyright
-          "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/quentor.1.gz
-          share/man/man1/quentor-skript.1.gz share/man/de/man1/quentor.1.gz
-          share/man/de/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml")
-for n in "${groessen[@]}"; do
-    erwartet+=("share/icons/hicolor/${n}x$n/apps/$id.png")
-done
-soll=$(printf '%s\n' "${erwartet[@]}" | sort)
-ist=$(cd "$usr" && find . -type f | sed 's|^\./||' | sort)
-[ "$soll" = "$ist" ] || falsch "installierte Dateien weichen ab:
+# Usage: dateien_pruefen EXPECTED
+dateien_pruefen() {
+    local soll ist
+    soll=$(sort <<<"$1")
+    ist=$(cd "$usr" && find . -type f | sed 's|^\./||' | sort)
+    [ "$soll" = "$ist" ] || falsch "installierte Dateien weichen ab:
 $(diff <(echo "$soll") <(echo "$ist") || true)"
+}
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
-for n in "${groessen[@]}"; do
-    png=$usr/share/icons/hicolor/${n}x$n/apps/$id.png
-    [ -f "$png" ] || continue
-    read -r -a b < <(od -An -tu1 -w24 -N24 "$png")
-    signatur="${b[*]:1:3}"
-    breite=$(((b[16] << 24) + (b[17] << 16) + (b[18] << 8) + b[19]))
-    hoehe=$(((b[20] << 24) + (b[21] << 16) + (b[22] << 8) + b[23]))
-    [ "$signatur" = "80 78 71" ] || falsch "$png ist kein PNG"
-    [ "$breite x $hoehe" = "$n x $n" ] || falsch "$png ist $breite x $hoehe statt $n x $n"
-done
+symbole_pruefen() {
+    local n png b signatur breite hoehe
+    for n in "${groessen[@]}"; do
+        png=$usr/share/icons/hicolor/${n}x$n/apps/$id.png
+        [ -f "$png" ] || continue
+        read -r -a b < <(od -An -tu1 -w24 -N24 "$png")
+        signatur="${b[*]:1:3}"
+        breite=$(((b[16] << 24) + (b[17] << 16) + (b[18] << 8) + b[19]))
+        hoehe=$(((b[20] << 24) + (b[21] << 16) + (b[22] << 8) + b[23]))
+        [ "$signatur" = "80 78 71" ] || falsch "$png ist kein PNG"
+        [ "$breite x $hoehe" = "$n x $n" ] || falsch "$png ist $breite x $hoehe statt $n x $n"
+    done
+}
 
 # The stripped programs carry no compiler note either.
-for programm in quentor quentor-skript; do
-    if readelf -S "$usr/bin/$programm" | grep -q '\.comment'; then
-        falsch "$programm hat noch einen Abschnitt .comment"
-    fi
-done
+ohne_compilervermerk() {
+    local programm
+    for programm in quentor quentor-skript; do
+        if readelf -S "$usr/bin/$programm" | grep -q '\.comment'; then
+            falsch "$programm hat noch einen Abschnitt .comment"
+        fi
+    done
+}
 
-desktop=$usr/share/applications/$id.desktop
-wert() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(wert Icon)" = "$id" ] || falsch "Icon=$(wert Icon) statt $id"
-for schluessel in Exec TryExec; do
-    programm=$(wert "$schluessel" | cut -d' ' -f1)
-    [ -x "$usr/bin/$programm" ] || falsch "$schluessel=$programm ist kein installiertes Programm"
-done
+# Prints the value of KEY in the installed desktop entry.
+# Usage: wert KEY
+wert() { sed -n "s/^$1=//p" "$usr/share/applications/$id.desktop"; }
 
-metainfo=$usr/share/metainfo/$id.metainfo.xml
-[ "$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$metainfo")" = "$id" ] || falsch "<id> ist nicht $id"
-launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
-[ "$launchable" = "$id.desktop" ] || falsch "launchable $launchable ist nicht $id.desktop"
-binaries=$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo")
-[ -n "$binaries" ] || falsch "keine <binary> in <provides>"
-for programm in $binaries; do
-    [ -x "$usr/bin/$programm" ] || falsch "<binary>$programm</binary> ist nicht installiert"
-done
+# The desktop entry's icon is the application ID, its programs are installed.
+desktop_pruefen() {
+    local schluessel programm
+    [ "$(wert Icon)" = "$id" ] || falsch "Icon=$(wert Icon) statt $id"
+    for schluessel in Exec TryExec; do
+        programm=$(wert "$schluessel" | cut -d' ' -f1)
+        [ -x "$usr/bin/$programm" ] || falsch "$schluessel=$programm ist kein installiertes Programm"
+    done
+}
+
+# The metadata names the application ID, its desktop entry and the installed programs.
+metainfo_pruefen() {
+    local metainfo=$usr/share/metainfo/$id.metainfo.xml launchable binaries programm
+    [ "$(sed -n 's|.*<id>\(.*\)</id>.*|\1|p' "$metainfo")" = "$id" ] || falsch "<id> ist nicht $id"
+    launchable=$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")
+    [ "$launchable" = "$id.desktop" ] || falsch "launchable $launchable ist nicht $id.desktop"
+    binaries=$(sed -n 's|.*<binary>\(.*\)</binary>.*|\1|p' "$metainfo")
+    [ -n "$binaries" ] || falsch "keine <binary> in <provides>"
+    for programm in $binaries; do
+        [ -x "$usr/bin/$programm" ] || falsch "<binary>$programm</binary> ist nicht installiert"
+    done
+}
 
 # The newest release in the metadata and the top changelog entry: this version, the same day.
-release=$(grep -m1 '<release ' "$metainfo")
-release_version=$(sed -n 's/.*version="\([^"]*\)".*/\1/p' <<<"$release")
-release_datum=$(sed -n 's/.*date="\([^"]*\)".*/\1/p' <<<"$release")
-[ "$release_version" = "$version" ] || falsch "neueste <release> ist $release_version, nicht $version"
-changelog=$(gzip -dc "$usr/share/doc/quentor/changelog.gz")
-kopf=$(head -1 <<<"$changelog")
-[[ $kopf == "quentor ($version) "* ]] || falsch "Changelog beginnt mit '$kopf', nicht mit Version $version"
-unterschrift=$(grep -m1 '^ -- ' <<<"$changelog" | sed 's/.*>  //')
-changelog_datum=$(date -u -d "$unterschrift" +%F 2>/dev/null || echo "unlesbar: $unterschrift")
-[ "$changelog_datum" = "$release_datum" ] ||
-    falsch "Changelog vom $changelog_datum, <release> vom $release_datum"
-# gzip -n: no name and no time stamp in the header (bytes 4 to 7 hold the time).
-for gz in "$usr/share/doc/quentor/changelog.gz" "$usr"/share/man/{,de/}man1/*.gz; do
-    read -r -a kopfbytes < <(od -An -tu1 -w10 -N10 "$gz")
-    [ "${kopfbytes[3]}${kopfbytes[4]}${kopfbytes[5]}${kopfbytes[6]}${kopfbytes[7]}" = "00000" ] ||
-        falsch "$gz trägt Name oder Zeit im gzip-Kopf"
-done
+release_pruefen() {
+    local release release_version release_datum changelog kopf unterschrift changelog_datum
+    release=$(grep -m1 '<release ' "$usr/share/metainfo/$id.metainfo.xml")
+    release_version=$(sed -n 's/.*version="\([^"]*\)".*/\1/p' <<<"$release")
+    release_datum=$(sed -n 's/.*date="\([^"]*\)".*/\1/p' <<<"$release")
+    [ "$release_version" = "$version" ] || falsch "neueste <release> ist $release_version, nicht $version"
+    changelog=$(gzip -dc "$usr/share/doc/quentor/changelog.gz")
+    kopf=$(head -1 <<<"$changelog")
+    [[ $kopf == "quentor ($version) "* ]] || falsch "Changelog beginnt mit '$kopf', nicht mit Version $version"
+    unterschrift=$(grep -m1 '^ -- ' <<<"$changelog" | sed 's/.*>  //')
+    changelog_datum=$(date -u -d "$unterschrift" +%F 2>/dev/null || echo "unlesbar: $unterschrift")
+    [ "$changelog_datum" = "$release_datum" ] ||
+        falsch "Changelog vom $changelog_datum, <release> vom $release_datum"
+}
 
-# The driver's commands: the man page, its German translation, the README and --help name the
-# same ones, and the driver takes each.
-befehle_seite() { # the first word of each entry in section $2 of the man page $1
+# gzip -n: no name and no time stamp in the header (bytes 4 to 7 hold the time).
+gzip_koepfe_pruefen() {
+    local gz kopfbytes
+    for gz in "$usr/share/doc/quentor/changelog.gz" "$usr"/share/man/{,de/}man1/*.gz; do
+        read -r -a kopfbytes < <(od -An -tu1 -w10 -N10 "$gz")
+        [ "${kopfbytes[3]}${kopfbytes[4]}${kopfbytes[5]}${kopfbytes[6]}${kopfbytes[7]}" = "00000" ] ||
+            falsch "$gz trägt Name oder Zeit im gzip-Kopf"
+    done
+}
+
+# The first word of each entry in section ABSCHNITT of the man page SEITE.
+# Usage: befehle_seite SEITE ABSCHNITT
+befehle_seite() {
     gzip -dc "$1" | sed -n "/^\.SH $2\$/,/^\.SH /p" | sed -n '/^\.TP/{n;p}' | awk '{ print $2 }' |
         sort -u
 }
-befehle_handbuch=$(befehle_seite "$usr/share/man/man1/quentor-skript.1.gz" COMMANDS)
-declare -A befehle_anderswo=(
-    ["im deutschen Handbuch"]=$(befehle_seite "$usr/share/man/de/man1/quentor-skript.1.gz" BEFEHLE)
-    ["im README"]=$(sed -n '/^## The script driver/,/^## /p' "$quelle/README.md" |
-        sed -n 's/^| `\([a-z]*\).*/\1/p' | sort -u)
-    ["in --help"]=$("$usr/bin/quentor-skript" --help |
-        sed -n 's/^  \([a-z]\+\)\( .*\)\?$/\1/p' | sort -u))
-for wo in "${!befehle_anderswo[@]}"; do
-    [ "$befehle_handbuch" = "${befehle_anderswo[$wo]}" ] ||
-        falsch "Befehle im Handbuch und $wo weichen ab:
-$(diff <(echo "$befehle_handbuch") <(echo "${befehle_anderswo[$wo]}") || true)"
-done
-declare -A beispiel=([wurf]="wurf" [rotat]="rotat" [neu]="neu ja" [ende]="ende nein"
-    [zahl]="zahl 7" [haken]="haken 1" [datei]="datei" [zufall]="zufall 0.25 0" [zeige]="zeige")
-for befehl in $befehle_handbuch; do
-    if [ -z "${beispiel[$befehl]:-}" ]; then
-        falsch "kein Beispiel für den Befehl '$befehl' aus dem Handbuch"
-        continue
-    fi
-    status=0
-    printf '%s\n' "${beispiel[$befehl]}" | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
-    [ "$status" -eq 0 ] || falsch "quentor-skript lehnt '${beispiel[$befehl]}' ab (Status $status)"
-done
-[ "$("$usr/bin/quentor-skript" --version)" = "quentor-skript $version" ] ||
-    falsch "quentor-skript --version nennt nicht die Version $version"
-status=0
-printf 'wuerfeln\n' | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
-[ "$status" -eq 2 ] || falsch "ein unbekannter Befehl endet mit Status $status statt 2"
 
-[ "$fehler" -eq 0 ] || exit 1
-echo "Installation geprüft: ${#erwartet[@]} Dateien"
+# The driver's commands: the man page, its German translation, the README and --help name the
+# same ones.
+# Usage: befehle_vergleichen COMMANDS_OF_THE_MAN_PAGE
+befehle_vergleichen() {
+    local befehle_handbuch=$1 wo
+    declare -A befehle_anderswo=(
+        ["im deutschen Handbuch"]=$(befehle_seite "$usr/share/man/de/man1/quentor-skript.1.gz" BEFEHLE)
+        ["im README"]=$(sed -n '/^## The script driver/,/^## /p' "$quelle/README.md" |
+            sed -n 's/^| `\([a-z]*\).*/\1/p' | sort -u)
+        ["in --help"]=$("$usr/bin/quentor-skript" --help |
+            sed -n 's/^  \([a-z]\+\)\( .*\)\?$/\1/p' | sort -u))
+    for wo in "${!befehle_anderswo[@]}"; do
+        [ "$befehle_handbuch" = "${befehle_anderswo[$wo]}" ] ||
+            falsch "Befehle im Handbuch und $wo weichen ab:
+$(diff <(echo "$befehle_handbuch") <(echo "${befehle_anderswo[$wo]}") || true)"
+    done
+}
+
+# The driver takes each command of the man page, given an example of it.
+# Usage: befehle_ausfuehren COMMANDS_OF_THE_MAN_PAGE
+befehle_ausfuehren() {
+    local befehl status
+    declare -A beispiel=([wurf]="wurf" [rotat]="rotat" [neu]="neu ja" [ende]="ende nein"
+        [zahl]="zahl 7" [haken]="haken 1" [datei]="datei" [zufall]="zufall 0.25 0" [zeige]="zeige")
+    for befehl in $1; do
+        if [ -z "${beispiel[$befehl]:-}" ]; then
+            falsch "kein Beispiel für den Befehl '$befehl' aus dem Handbuch"
+            continue
+        fi
+        status=0
+        printf '%s\n' "${beispiel[$befehl]}" | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
+        [ "$status" -eq 0 ] || falsch "quentor-skript lehnt '${beispiel[$befehl]}' ab (Status $status)"
+    done
+}
+
+# The driver's version, and the status of an unknown command.
+skript_pruefen() {
+    local status=0
+    [ "$("$usr/bin/quentor-skript" --version)" = "quentor-skript $version" ] ||
+        falsch "quentor-skript --version nennt nicht die Version $version"
+    printf 'wuerfeln\n' | "$usr/bin/quentor-skript" >/dev/null 2>&1 || status=$?
+    [ "$status" -eq 2 ] || falsch "ein unbekannter Befehl endet mit Status $status statt 2"
+}
+
+main() {
+    local erwartet befehle
+    installieren
+    erwartet=$(erwartete_dateien)
+    dateien_pruefen "$erwartet"
+    symbole_pruefen
+    ohne_compilervermerk
+    desktop_pruefen
+    metainfo_pruefen
+    release_pruefen
+    gzip_koepfe_pruefen
+    befehle=$(befehle_seite "$usr/share/man/man1/quentor-skript.1.gz" COMMANDS)
+    befehle_vergleichen "$befehle"
+    befehle_ausfuehren "$befehle"
+    skript_pruefen
+    [ "$fehler" -eq 0 ] || return 1
+    echo "Installation geprüft: $(wc -l <<<"$erwartet") Dateien"
+}
+
+main "$@"

@@ -4,21 +4,26 @@
 # bill of materials comes from freigabe/stueckliste.
 # shellcheck shell=bash
 
-# Sets what every file of a release depends on besides its sources, for this script and what it
-# starts: the time of every file and archive header, the last commit's (as Debian does) unless
-# SOURCE_DATE_EPOCH is given, and without git (a source tarball) it must be given; the umask of a
-# release, whatever the builder's, as dpkg-buildpackage does (CPack gives the members of the .deb's
-# ar container the modes of the files it wrote); UTC, since a zip entry's time is a local time
-# without zone and CPack writes it in the builder's zone.
-# Usage: freigabe_umgebung
-freigabe_umgebung() {
-    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-        if ! SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
-            echo "Kein git-Verlauf: SOURCE_DATE_EPOCH muss gesetzt sein (Sekunden seit 1970)." >&2
-            exit 1
-        fi
+# Exports SOURCE_DATE_EPOCH, the time of every file and archive header of a release: the last
+# commit's (as Debian does) unless it is given, and without git (a source tarball) it must be
+# given; fails when it is neither.
+# Usage: freigabe_zeit
+freigabe_zeit() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ] && ! SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null); then
+        echo "Kein git-Verlauf: SOURCE_DATE_EPOCH muss gesetzt sein (Sekunden seit 1970)." >&2
+        return 1
     fi
     export SOURCE_DATE_EPOCH
+}
+
+# Sets what every file of a release depends on besides its sources, for the calling shell and what
+# it starts (so a release step calls it in a subshell of its own or as a script): the time
+# (freigabe_zeit); the umask of a release, whatever the builder's, as dpkg-buildpackage does (CPack
+# gives the members of the .deb's ar container the modes of the files it wrote); UTC, since a zip
+# entry's time is a local time without zone and CPack writes it in the builder's zone.
+# Usage: freigabe_umgebung
+freigabe_umgebung() {
+    freigabe_zeit || return
     umask 022
     export TZ=UTC
 }
@@ -28,7 +33,7 @@ freigabe_umgebung() {
 freigabe_pruefsummen() {
     local ordner=$1
     shift
-    (cd "$ordner" && sha256sum -- "$@" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS)
+    (cd "$ordner" && sha256sum -- "$@" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS) || return
     echo "Prüfsummen: $ordner/SHA256SUMS"
     sed 's/^/  /' "$ordner/SHA256SUMS"
 }

@@ -3,65 +3,98 @@
 # sources of HEAD (git archive) in another folder, with another umask, locale and time zone, the
 # time SOURCE_DATE_EPOCH taken over (the copy has no git history). The first release must be there
 # (freigabe/linux/paket.sh, freigabe/linux/arm64.sh, freigabe/windows/windows.sh); the second Windows build takes Qt from
-# the same cache, and the second arm64 and Windows builds build no tests.
+# the same cache, and the second arm64 and Windows builds build no tests. Only the time is taken
+# from the release's settings here: the release steps of the second build set the rest themselves.
 # Usage: bash freigabe/gemeinsam/nachbauen.sh deb|arm64|windows
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source freigabe/gemeinsam/freigabe.sh
-freigabe_umgebung
-case "${1:-}" in
-    deb) bau=build-paket ;;
-    arm64) bau=build-arm64 ;;
-    windows) bau=build-windows ;;
-    *) echo "Aufruf: bash freigabe/gemeinsam/nachbauen.sh deb|arm64|windows" >&2; exit 2 ;;
-esac
-# The Windows release is built on Debian 13, as freigabe/windows/windows.sh does.
-if [ "$1" = windows ]; then
-    source freigabe/gemeinsam/wurzel.sh
-    wurzel_windows_oder_weiter freigabe/gemeinsam/nachbauen.sh windows
-fi
-if [ ! -f "$bau/SHA256SUMS" ]; then
-    echo "$bau/SHA256SUMS fehlt: erst die Freigabe bauen." >&2
-    exit 1
-fi
-if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
-    echo "Hinweis: Änderungen ohne Commit; nachgebaut wird HEAD." >&2
-fi
+source freigabe/gemeinsam/wurzel.sh
 
-zweit=$(mktemp -d)
-trap 'rm -rf "$zweit"' EXIT
-quelle="$zweit/ein anderer Ordner/quentor"
-mkdir -p "$quelle"
-git archive HEAD | tar -x -C "$quelle"
-protokoll="$zweit/bau.log"
-beginn=$SECONDS
-echo "Baue $1 ein zweites Mal in $quelle (umask 0002, LANG=de_DE.UTF-8, TZ=Pacific/Kiritimati)"
-if ! (
-    cd "$quelle"
-    umask 0002
-    unset LC_ALL
-    export LANG=de_DE.UTF-8 TZ=Pacific/Kiritimati
+# Prints the build folder of the release ART; fails (status 2) for any other ART.
+# Usage: bauordner ART
+bauordner() {
+    case "$1" in
+        deb) echo build-paket ;;
+        arm64) echo build-arm64 ;;
+        windows) echo build-windows ;;
+        *) echo "Aufruf: bash freigabe/gemeinsam/nachbauen.sh deb|arm64|windows" >&2; return 2 ;;
+    esac
+}
+
+# The first release must be there; changes not committed are not in the second build.
+# Usage: vorher_pruefen BUILD_FOLDER
+vorher_pruefen() {
+    if [ ! -f "$1/SHA256SUMS" ]; then
+        echo "$1/SHA256SUMS fehlt: erst die Freigabe bauen." >&2
+        return 1
+    fi
+    if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+        echo "Hinweis: Änderungen ohne Commit; nachgebaut wird HEAD." >&2
+    fi
+}
+
+# The sources of HEAD (git archive) in FOLDER, made for them.
+# Usage: quelle_auspacken FOLDER
+quelle_auspacken() {
+    mkdir -p "$1"
+    git archive HEAD | tar -x -C "$1"
+}
+
+# The second build of the release ART from the sources in QUELLE, in a subshell with another
+# umask, locale and time zone; its output goes to PROTOKOLL and is shown only when it fails.
+# Usage: zweiter_bau ART QUELLE PROTOKOLL
+zweiter_bau() {
+    local art=$1 quelle=$2 protokoll=$3 beginn=$SECONDS
+    echo "Baue $art ein zweites Mal in $quelle (umask 0002, LANG=de_DE.UTF-8, TZ=Pacific/Kiritimati)"
+    if ! (
+        cd "$quelle"
+        umask 0002
+        unset LC_ALL
+        export LANG=de_DE.UTF-8 TZ=Pacific/Kiritimati
+        freigabe_bauen "$art"
+    ) >"$protokoll" 2>&1; then
+        cat "$protokoll"
+        echo "Der zweite Bau ist fehlgeschlagen." >&2
+        return 1
+    fi
+    echo "Zweiter Bau: $((SECONDS - beginn)) s"
+}
+
+# The release ART built in the current folder, without tests. (set -e does not hold inside the
+# condition of an if, where zweiter_bau runs this: each step joined with &&.)
+# Usage: freigabe_bauen ART
+freigabe_bauen() {
     if [ "$1" = deb ]; then
         bash freigabe/linux/paket.sh
     elif [ "$1" = arm64 ]; then
         bash freigabe/linux/arm64.sh --paket
     else
-        # (set -e does not hold inside the condition of an if: each step joined with &&.)
         qt=$(bash freigabe/windows/qt-windows.sh --ordner) &&
             cmake --preset windows -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF &&
             cmake --build --preset windows -j "$(nproc)" &&
             bash freigabe/windows/windows-freigabe.sh build-windows
     fi
-) >"$protokoll" 2>&1; then
-    cat "$protokoll"
-    echo "Der zweite Bau ist fehlgeschlagen." >&2
-    exit 1
-fi
-echo "Zweiter Bau: $((SECONDS - beginn)) s"
-if ! diff -u "$bau/SHA256SUMS" "$quelle/$bau/SHA256SUMS"; then
-    echo "Nicht reproduzierbar: der zweite Bau gibt andere Bytes (oben: erster - und zweiter +)." >&2
-    # Keep both for a look (diffoscope, cmp -l).
-    ziel="$PWD/$bau/nachbau"
+}
+
+# Compares the checksums of the two builds in BUILD_FOLDER and QUELLE/BUILD_FOLDER; when they
+# differ, the second build's files are kept in BUILD_FOLDER/nachbau.
+# Usage: vergleichen BUILD_FOLDER QUELLE
+vergleichen() {
+    local bau=$1 quelle=$2
+    if ! diff -u "$bau/SHA256SUMS" "$quelle/$bau/SHA256SUMS"; then
+        echo "Nicht reproduzierbar: der zweite Bau gibt andere Bytes (oben: erster - und zweiter +)." >&2
+        nachbau_behalten "$bau" "$quelle"
+        return 1
+    fi
+    echo "Reproduzierbar: beide Bauten geben dieselben Bytes:"
+    sed 's/^/  /' "$bau/SHA256SUMS"
+}
+
+# Keep both for a look (diffoscope, cmp -l): the second build's files in BUILD_FOLDER/nachbau.
+# Usage: nachbau_behalten BUILD_FOLDER QUELLE
+nachbau_behalten() {
+    local bau=$1 quelle=$2 ziel="$PWD/$1/nachbau" datei
     rm -rf "$ziel"
     mkdir -p "$ziel"
     cp "$quelle/$bau/SHA256SUMS" "$ziel/"
@@ -69,7 +102,23 @@ if ! diff -u "$bau/SHA256SUMS" "$quelle/$bau/SHA256SUMS"; then
         cp "$quelle/$bau/$datei" "$ziel/"
     done <"$quelle/$bau/SHA256SUMS"
     echo "Der zweite Bau liegt in $ziel." >&2
-    exit 1
-fi
-echo "Reproduzierbar: beide Bauten geben dieselben Bytes:"
-sed 's/^/  /' "$bau/SHA256SUMS"
+}
+
+main() {
+    local art=${1:-} bau quelle
+    freigabe_zeit
+    bau=$(bauordner "$art")
+    # The Windows release is built on Debian 13, as freigabe/windows/windows.sh does.
+    if [ "$art" = windows ]; then
+        wurzel_windows_oder_weiter freigabe/gemeinsam/nachbauen.sh windows
+    fi
+    vorher_pruefen "$bau"
+    zweit=$(mktemp -d)
+    trap 'rm -rf "$zweit"' EXIT
+    quelle="$zweit/ein anderer Ordner/quentor"
+    quelle_auspacken "$quelle"
+    zweiter_bau "$art" "$quelle" "$zweit/bau.log"
+    vergleichen "$bau" "$quelle"
+}
+
+main "$@"

@@ -10,37 +10,56 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 source freigabe/gemeinsam/wurzel.sh
 
-pakete=(build-paket/quentor_*.deb)
-if [ ! -f "${pakete[0]}" ]; then
-    echo "Kein Paket in build-paket/: erst bash freigabe/linux/paket.sh." >&2
-    exit 1
-fi
-ziel="$WURZEL_CACHE/debian13-probe"
-trap 'wurzel_als_root rm -rf "$ziel"' EXIT
-beginn=$SECONDS
-wurzel_anlegen "$ziel"
-wurzel_als_root cp "${pakete[0]}" "$ziel/root/"
-echo "Debian 13 angelegt in $((SECONDS - beginn)) s"
+# The root, made afresh each time.
+ziel="$(wurzel_cache)/debian13-probe"
+
+# Prints the package that freigabe/linux/paket.sh built; fails when there is none.
+paket() {
+    local pakete=(build-paket/quentor_*.deb)
+    if [ ! -f "${pakete[0]}" ]; then
+        echo "Kein Paket in build-paket/: erst bash freigabe/linux/paket.sh." >&2
+        return 1
+    fi
+    printf '%s\n' "${pakete[0]}"
+}
 
 # Inside, as a new user of Debian 13 would: clone, open the window (no display: its picture is
 # saved), run the tests; then install the package and start what it installed.
-wurzel_ausfuehren "$ziel" "$PWD" bash -c '
-    set -euo pipefail
-    zeit() { local b=$SECONDS; "$@"; echo "$* in $((SECONDS - b)) s"; }
-    git config --global --add safe.directory "$1"
-    git clone --quiet "$1" /root/quentor
-    cd /root/quentor
-    zeit bash scripts/start.sh
-    echo "Debian $(cat /etc/debian_version), Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev)"
-    zeit bash scripts/test.sh
-    echo "Installiere ${2##*/}"
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/root/${2##*/}" >/dev/null
-    source scripts/hilfen/programme.sh
-    form_masse "$(programm build quentor_bildvergleich)"
-    XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash scripts/hilfen/formbild.sh /root/paket.png "$FORM_TITEL" /usr/bin/quentor
-    unterschied=$(compare -metric AE build/quentor-form1.png /root/paket.png null: 2>&1 || true)
-    echo "Das installierte Programm gegen start.sh: $unterschied Pixel verschieden"
-    [ "$unterschied" = 0 ]
-' debian13 "$PWD" "${pakete[0]}"
-echo "Debian 13: alles bestanden in $((SECONDS - beginn)) s"
+# Usage: im_debian13 PAKET.deb
+im_debian13() {
+    # shellcheck disable=SC2016 # the script is expanded by the bash inside the root
+    wurzel_ausfuehren "$ziel" trixie "" "$PWD" bash -c '
+        set -euo pipefail
+        zeit() { local b=$SECONDS; "$@"; echo "$* in $((SECONDS - b)) s"; }
+        git config --global --add safe.directory "$1"
+        git clone --quiet "$1" /root/quentor
+        cd /root/quentor
+        zeit bash scripts/start.sh
+        echo "Debian $(cat /etc/debian_version), Qt $(dpkg-query -W -f="\${Version}" qt6-base-dev)"
+        zeit bash scripts/test.sh
+        echo "Installiere ${2##*/}"
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/root/${2##*/}" >/dev/null
+        source scripts/hilfen/programme.sh
+        form_masse "$(programm build quentor_bildvergleich)"
+        XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24" \
+            bash scripts/hilfen/formbild.sh /root/paket.png "$FORM_TITEL" /usr/bin/quentor
+        unterschied=$(compare -metric AE build/quentor-form1.png /root/paket.png null: 2>&1 || true)
+        echo "Das installierte Programm gegen start.sh: $unterschied Pixel verschieden"
+        [ "$unterschied" = 0 ]
+    ' debian13 "$PWD" "$1"
+}
+
+main() {
+    local deb beginn
+    deb=$(paket)
+    trap 'wurzel_als_root rm -rf "$ziel"' EXIT
+    beginn=$SECONDS
+    # git and the CA certificates, for the clone inside.
+    wurzel_anlegen "$ziel" trixie "" ca-certificates,git
+    wurzel_als_root cp "$deb" "$ziel/root/"
+    echo "Debian 13 angelegt in $((SECONDS - beginn)) s"
+    im_debian13 "$deb"
+    echo "Debian 13: alles bestanden in $((SECONDS - beginn)) s"
+}
+
+main "$@"

@@ -8,23 +8,37 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
 source freigabe/gemeinsam/freigabe.sh
-freigabe_umgebung
-bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PAKET_PAKETE[@]}" "${FREIGABE_PAKETE[@]}"
 
 bau=build-paket
-protokoll=$(mktemp)
-trap 'rm -f "$protokoll"' EXIT
 
-rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS
-if ! CMAKE_BUILD_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset paket >"$protokoll" 2>&1; then
-    cat "$protokoll"
-    echo "Der Paketbau ist fehlgeschlagen." >&2
-    exit 1
-fi
-pakete=("$bau"/quentor_*.deb)
-deb=${pakete[0]}
-echo "Paket: $deb"
+# The package, built by the preset's workflow with the release's settings (freigabe_umgebung, in a
+# subshell of its own); the build's output (in protokoll) is shown only when it fails.
+paket_bauen() {
+    rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS
+    if ! (freigabe_umgebung && CMAKE_BUILD_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset paket \
+        >"$protokoll" 2>&1); then
+        cat "$protokoll"
+        echo "Der Paketbau ist fehlgeschlagen." >&2
+        return 1
+    fi
+}
 
-bash scripts/symbole.sh --pruefen
+# Prints the path of the package in the build folder.
+das_paket() {
+    local pakete=("$bau"/quentor_*.deb)
+    printf '%s\n' "${pakete[0]}"
+}
 
-bash freigabe/linux/paket-pruefen.sh "$deb"
+main() {
+    local deb
+    bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PAKET_PAKETE[@]}" "${FREIGABE_PAKETE[@]}"
+    protokoll=$(mktemp)
+    trap 'rm -f "$protokoll"' EXIT
+    paket_bauen
+    deb=$(das_paket)
+    echo "Paket: $deb"
+    bash scripts/symbole.sh --pruefen
+    bash freigabe/linux/paket-pruefen.sh "$deb"
+}
+
+main "$@"

@@ -17,11 +17,10 @@ vergleich=$2
 quentor=$3
 ui_tests=$4
 quelle=$5
-ordner=$(mktemp -d)
-trap 'rm -rf "$ordner"' EXIT
-fehler=0
 source "$quelle/scripts/hilfen/programme.sh"
-form_masse "$vergleich"
+# Set by main: the temporary folder of pictures and logs; 1 once a check failed.
+ordner=""
+fehler=0
 
 # No theme of the desktop this runs on, and the offscreen platform unless a row says otherwise.
 ohne_thema() {
@@ -44,6 +43,7 @@ thema() {
     done
 }
 
+# Every row of palettes and platform themes against no theme.
 themen() {
     ohne_thema "$vergleich" --zeichne "$ordner/ohne"
     for palette in kde-dunkel kontrast eigen; do
@@ -74,6 +74,7 @@ skaliert() {
         exit ok ? 0 : 1 }'
 }
 
+# The real window at each scale: its size, and the window Qt draws at that scale.
 skalen() {
     for skala in 1.25 1.5 2; do
         local bild="$ordner/skala-$skala.png"
@@ -91,6 +92,7 @@ skalen() {
 # What the protocol log must show for the window (WAYLAND_DEBUG=1 of the client).
 pruefe_protokoll() {
     local protokoll=$1 muster titel groesse="$FORM_BREITE, $FORM_HOEHE"
+    # shellcheck disable=SC2001,SC2016 # every regex character escaped, with sed's own pattern
     titel=$(sed 's/[][\.*^$(){}+?|]/\\&/g' <<<"$FORM_TITEL")
     for muster in "set_title\\(\"$titel\"\\)" "set_min_size\\($groesse\\)" \
         "set_max_size\\($groesse\\)" \
@@ -104,23 +106,28 @@ pruefe_protokoll() {
     done
 }
 
-wayland() {
+# Weston (headless) with a socket of its own in a runtime folder of its own, which the window's
+# tests are then given (XDG_RUNTIME_DIR); sets weston, its process.
+weston_starten() {
     export XDG_RUNTIME_DIR="$ordner/laufzeit"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     weston --backend=headless-backend.so --socket=quentor --idle-time=0 \
         >"$ordner/weston.log" 2>&1 &
-    local weston=$!
+    weston=$!
     for _ in $(seq 100); do
         [ -S "$XDG_RUNTIME_DIR/quentor" ] && break
         sleep 0.1
     done
-    # A spin, and the Ende question with Qt's own box, answered No. The frame is the compositor's,
-    # as under KDE: Weston, like GNOME, leaves it to the client, whose buffer then holds Qt's own
-    # title bar and border around the window's 424 x 535 pixels.
-    # Qt 6.4's Wayland client (Debian 12) now and then deadlocks when the process ends, after
-    # the tests: ~QWaylandDisplay waits for its event thread, which waits in
-    # wl_display_read_events. A process that hangs there after results without a failure is
-    # reported and ended; any failure, or a hang before the results, fails.
+}
+
+# A spin, and the Ende question with Qt's own box, answered No. The frame is the compositor's,
+# as under KDE: Weston, like GNOME, leaves it to the client, whose buffer then holds Qt's own
+# title bar and border around the window's 424 x 535 pixels.
+# Qt 6.4's Wayland client (Debian 12) now and then deadlocks when the process ends, after
+# the tests: ~QWaylandDisplay waits for its event thread, which waits in
+# wl_display_read_events. A process that hangs there after results without a failure is
+# reported and ended; any failure, or a hang before the results, fails.
+wayland_tests() {
     local status=0
     env -u DISPLAY WAYLAND_DISPLAY=quentor QUENTOR_TEST_PLATTFORM=wayland WAYLAND_DEBUG=1 \
         QT_WAYLAND_DISABLE_WINDOWDECORATION=1 timeout 120 \
@@ -133,16 +140,32 @@ wayland() {
         tail -20 "$ordner/protokoll"
         fehler=1
     fi
+}
+
+# The window's tests under Weston, and what the protocol log shows of the window.
+wayland() {
+    local weston
+    weston_starten
+    wayland_tests
     kill "$weston"
     wait "$weston" || true
     pruefe_protokoll "$ordner/protokoll"
 }
 
-case "$art" in
-themen | skalen | wayland) "$art" ;;
-*)
-    echo "Aufruf: desktop_test.sh themen|skalen|wayland BAUORDNER QUELLORDNER" >&2
-    exit 2
-    ;;
-esac
-exit "$fehler"
+main() {
+    ordner=$(mktemp -d)
+    trap 'rm -rf "$ordner"' EXIT
+    form_masse "$vergleich"
+    case "$art" in
+    themen) themen ;;
+    skalen) skalen ;;
+    wayland) wayland ;;
+    *)
+        echo "Aufruf: desktop_test.sh themen|skalen|wayland BAUORDNER QUELLORDNER" >&2
+        return 2
+        ;;
+    esac
+    return "$fehler"
+}
+
+main "$@"
