@@ -161,7 +161,7 @@ main() {
     skalen) skalen ;;
     wayland) wayland ;;
     *)
-        echo "Aufruf: desktop_test.sh themen|skalen|wayland BAUORDNER QUELLORDNER" >&2
+        echo "Aufruf: desktop_test.sh themen|skalen|wayland QUENTOR_BILDVERGLEICH QUENTOR QUENTOR_UI_TESTS QUELLORDNER" >&2
         return 2
         ;;
     esac
