@@ -4,8 +4,7 @@
 
 namespace quentor {
 
-Speichertisch::Speichertisch()
-    : eigenes_(std::make_unique<Speicheroberflaeche>()), oberflaeche_(*eigenes_) {
+Speichertisch::Speichertisch() : eigenes_(std::in_place), oberflaeche_(*eigenes_) {
     spieltisch_.start();
 }
 

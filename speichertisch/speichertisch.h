@@ -9,7 +9,6 @@
 #include "vorgaben.h"
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,7 +61,7 @@ class Speichertisch {
 
   private:
     // Built in this order: the Spieltisch keeps references to the window and the two sources.
-    std::unique_ptr<Speicheroberflaeche> eigenes_; // the window when none was given
+    std::optional<Speicheroberflaeche> eigenes_; // the window when none was given
     Speicheroberflaeche& oberflaeche_;
     Vorgabezufall zufall_;
     Vorgabeleser leser_;
