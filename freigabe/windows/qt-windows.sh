@@ -2,7 +2,8 @@
 # Builds Qt for 64-bit Windows (MinGW-w64) from Debian's source package of Qt's base module, the
 # same version as the host's Qt, whose moc, rcc and uic then serve the cross build. The result is
 # kept in a cache folder outside the tree, named by Qt's version and a short hash of the options,
-# and reused while both stay the same. Installs what is missing, like the other scripts.
+# and reused while both stay the same. Installs what is missing, like the other scripts. Two runs
+# at once build it once: the second waits for the first and takes its Qt from the cache.
 # Usage: bash freigabe/windows/qt-windows.sh          build if needed, then say where Qt is
 #        bash freigabe/windows/qt-windows.sh --ordner only print the folder (whether built or not)
 set -euo pipefail
@@ -97,6 +98,20 @@ ordner_bestimmen() {
 im_cache() {
     [ -f "$marke" ] || return 1
     echo "Qt $version für Windows aus dem Cache: $ordner (entfernen: rm -rf $cache)"
+}
+
+# Takes the lock beside the cache folder, waiting while another run holds it: that run is building
+# this Qt into the same work and cache folders, which this one would otherwise delete. The lock
+# ends with the process holding it, however it ends; a build interrupted leaves no marker and is
+# built afresh by the next run.
+sperren() {
+    local sperre
+    mkdir -p "$cache"
+    exec {sperre}>"$ordner.sperre"
+    if ! flock -n "$sperre"; then
+        echo "Ein anderer Lauf baut gerade Qt $version für Windows; warte auf ihn."
+        flock "$sperre"
+    fi
 }
 
 # Starts afresh in an empty work folder (what an interrupted build left is removed) with its log.
@@ -302,6 +317,8 @@ main() {
     fi
     bash scripts/hilfen/abhaengigkeiten.sh "${QT_WINDOWS_PAKETE[@]}"
     ordner_bestimmen
+    im_cache && return
+    sperren
     im_cache && return
     arbeit_beginnen
     apt_anlegen
