@@ -7,7 +7,7 @@
 # Runs a random session on the real window under Wine and checks that it left no key in the
 # registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
 # and GCC 14 the release is built with: on an older host inside a Debian 13 root
-# (freigabe/gemeinsam/wurzel.sh, which needs root or sudo).
+# (freigabe/gemeinsam/wurzel.sh, which needs root or sudo). One run at a time per source tree.
 # Usage: bash freigabe/windows/windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -21,6 +21,22 @@ pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WIN
 bau=build-windows
 # The result of every step that fails without ending the run: the run's exit status.
 status=0
+
+# Ends the script at once when another run holds the build folder. Two runs would build into the
+# same folder and share its Wine prefix, whose wineserver each ends and whose registry each
+# changes while the other's tests run. Refused rather than waited for: the second run would
+# only do the first's work again, on the same sources, after it, and replace its release and
+# pictures; the lock ends with the first run, however it ends.
+bau_sperren() {
+    local sperre
+    mkdir -p "$bau"
+    exec {sperre}<"$bau"
+    if ! flock -n "$sperre"; then
+        echo "Ein anderer Lauf von freigabe/windows/windows.sh läuft schon in $bau/;" \
+            "dieser endet, ohne etwas zu ändern." >&2
+        exit 1
+    fi
+}
 
 # Builds Qt for Windows if the cache has none yet; sets qt, its folder.
 qt_holen() {
@@ -160,6 +176,7 @@ fensterbilder() {
 
 main() {
     wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
+    bau_sperren
     bash scripts/hilfen/abhaengigkeiten.sh "${pakete[@]}"
     qt_holen
     wine_einstellen
