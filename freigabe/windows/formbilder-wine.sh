@@ -9,14 +9,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/programme.sh
-bilder=$(realpath "$1")
-programm=$(programm "$1" quentor)
-vergleich=$2
-form_masse "$vergleich"
+# The result of every picture and comparison: the script's exit status.
 status=0
-arbeit=$(mktemp -d)
-trap 'rm -rf "$arbeit"' EXIT
-export XDG_RUNTIME_DIR="$arbeit"
 
 # Shows the window, saves its picture as quentor-form1-wine$1.png and ends Wine. A Wine started
 # without the display (by a registry change) ends first: its desktop would not show the window.
@@ -45,6 +39,8 @@ systemfarben() {
     done
 }
 
+# Sets the colour scheme NAME (surface, text and selection colours), saves its picture and checks it
+# is the default one pixel for pixel.
 farbschema() {
     local name=$1 flaeche=$2 text=$3 auswahl=$4
     systemfarben Window "$flaeche" ButtonFace "$flaeche" Menu "$flaeche" WindowText "$text" \
@@ -54,23 +50,54 @@ farbschema() {
         "$bilder/quentor-form1-wine-$name.png" || status=1
 }
 
-bild ""
-"$vergleich" "$bilder/quentor-form1-wine.png" || status=1
+# Sets bilder (the pictures' folder), programm (the window) and vergleich (the picture tool) and
+# the window's title and size; a temporary folder of the script's own is XDG_RUNTIME_DIR.
+vorbereiten() {
+    bilder=$(realpath "$1")
+    programm=$(programm "$1" quentor)
+    vergleich=$2
+    form_masse "$vergleich"
+    arbeit=$(mktemp -d)
+    trap 'rm -rf "$arbeit"' EXIT
+    export XDG_RUNTIME_DIR="$arbeit"
+}
 
-# The user's colours, restored afterwards.
-gesichert="$arbeit/farben.reg"
-wine reg export 'HKCU\Control Panel\Colors' "$(winepath -w "$gesichert")" /y >/dev/null
-farbschema dunkel "32 32 32" "230 230 230" "0 120 215"
-farbschema kontrast "0 0 0" "255 255 255" "26 235 255"
-wine reg delete 'HKCU\Control Panel\Colors' /f >/dev/null
-wine reg import "$(winepath -w "$gesichert")" >/dev/null 2>&1
+# The window with Wine's default colours at 96 dpi, compared with the window as Linux draws it.
+standardbild() {
+    bild ""
+    "$vergleich" "$bilder/quentor-form1-wine.png" || status=1
+}
 
-for dpi in 120 144 192; do
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
-    bild "-$dpi"
-    skala=$(awk -v d="$dpi" 'BEGIN { print d / 96 }')
-    "$vergleich" --skala "$skala" "$bilder/quentor-form1-wine-$dpi.png" || status=1
-done
-wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
-wineserver -k || true
-exit "$status"
+# The dark and the high-contrast scheme; the user's colours restored afterwards.
+farbschemata() {
+    local gesichert="$arbeit/farben.reg"
+    wine reg export 'HKCU\Control Panel\Colors' "$(winepath -w "$gesichert")" /y >/dev/null
+    farbschema dunkel "32 32 32" "230 230 230" "0 120 215"
+    farbschema kontrast "0 0 0" "255 255 255" "26 235 255"
+    wine reg delete 'HKCU\Control Panel\Colors' /f >/dev/null
+    wine reg import "$(winepath -w "$gesichert")" >/dev/null 2>&1
+}
+
+# The window at 120, 144 and 192 dpi, each checked against the window Qt draws at that scale; the
+# default scale restored afterwards.
+skalen() {
+    local dpi skala
+    for dpi in 120 144 192; do
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+        bild "-$dpi"
+        skala=$(awk -v d="$dpi" 'BEGIN { print d / 96 }')
+        "$vergleich" --skala "$skala" "$bilder/quentor-form1-wine-$dpi.png" || status=1
+    done
+    wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
+}
+
+main() {
+    vorbereiten "$@"
+    standardbild
+    farbschemata
+    skalen
+    wineserver -k || true
+    exit "$status"
+}
+
+main "$@"

@@ -7,119 +7,191 @@
 # Runs a random session on the real window under Wine and checks that it left no key in the
 # registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
 # and GCC 14 the release is built with: on an older host inside a Debian 13 root
-# (freigabe/gemeinsam/wurzel.sh, which needs root or sudo). Usage: bash freigabe/windows/windows.sh
+# (freigabe/gemeinsam/wurzel.sh, which needs root or sudo). One run at a time per source tree.
+# Usage: bash freigabe/windows/windows.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
 source freigabe/gemeinsam/wurzel.sh
 source scripts/hilfen/programme.sh
+
 pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WINDOWS_PAKETE[@]}"
         "${FREIGABE_PAKETE[@]}")
-wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
-bash scripts/hilfen/abhaengigkeiten.sh "${pakete[@]}"
-bash freigabe/windows/qt-windows.sh
-qt=$(bash freigabe/windows/qt-windows.sh --ordner)
+# The preset's build folder.
+bau=build-windows
+# The result of every step that fails without ending the run: the run's exit status.
+status=0
 
-# As in the test preset: a Wine prefix of our own in the build folder, no debug output, no offer to
-# install Mono or Gecko; without a display Wine opens no window of its own either.
-export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine names the files of the Linux file system in the Unix locale's character set: in a locale
-# the machine does not have (LANG=de_DE.UTF-8 without it generated) that is ASCII, and no path with
-# "ü" or "€" can be created. The tests (CMakePresets.json) and everything here run in C.UTF-8.
-export LC_ALL=C.UTF-8
-unset DISPLAY WAYLAND_DISPLAY
+# Ends the script at once when another run holds the build folder. Two runs would build into the
+# same folder and share its Wine prefix, whose wineserver each ends and whose registry each
+# changes while the other's tests run. Refused rather than waited for: the second run would
+# only do the first's work again, on the same sources, after it, and replace its release and
+# pictures; the lock ends with the first run, however it ends.
+bau_sperren() {
+    local sperre
+    mkdir -p "$bau"
+    exec {sperre}<"$bau"
+    if ! flock -n "$sperre"; then
+        echo "Ein anderer Lauf von freigabe/windows/windows.sh läuft schon in $bau/;" \
+            "dieser endet, ohne etwas zu ändern." >&2
+        exit 1
+    fi
+}
 
-# Another Qt than the one the build folder was configured with (other options, another version):
-# configured afresh, so that no package of the old one is left in the cache.
-frisch=()
-if [ -f build-windows/CMakeCache.txt ] &&
-    ! grep -qxF "QUENTOR_QT_WINDOWS:PATH=$qt" build-windows/CMakeCache.txt; then
-    frisch=(--fresh)
-fi
-cmake --preset windows "${frisch[@]}" -DQUENTOR_QT_WINDOWS:PATH="$qt" >/dev/null
-cmake --build --preset windows -j "$(nproc)"
+# Builds Qt for Windows if the cache has none yet; sets qt, its folder.
+qt_holen() {
+    bash freigabe/windows/qt-windows.sh
+    qt=$(bash freigabe/windows/qt-windows.sh --ordner)
+}
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# Wine's settings for everything that follows, as in the test preset: a Wine prefix of our own in
+# the build folder, no debug output, no offer to install Mono or Gecko; without a display Wine
+# opens no window of its own either.
+wine_einstellen() {
+    export WINEPREFIX="$PWD/$bau/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # Wine names the files of the Linux file system in the Unix locale's character set: in a
+    # locale the machine does not have (LANG=de_DE.UTF-8 without it generated) that is ASCII, and
+    # no path with "ü" or "€" can be created. The tests (CMakePresets.json) and everything here
+    # run in C.UTF-8.
+    export LC_ALL=C.UTF-8
+    unset DISPLAY WAYLAND_DISPLAY
+}
+
+# Configures and builds the preset. Another Qt than the one the build folder was configured with
+# (other options, another version): configured afresh, so that no package of the old one is left
+# in the cache.
+bauen() {
+    local frisch=()
+    if [ -f "$bau/CMakeCache.txt" ] &&
+        ! grep -qxF "QUENTOR_QT_WINDOWS:PATH=$qt" "$bau/CMakeCache.txt"; then
+        frisch=(--fresh)
+    fi
+    cmake --preset windows "${frisch[@]}" -DQUENTOR_QT_WINDOWS:PATH="$qt" >/dev/null
+    cmake --build --preset windows -j "$(nproc)"
+}
+
+# Makes the Wine prefix when there is none.
+praefix_anlegen() {
+    [ ! -f "$WINEPREFIX/system.reg" ] || return 0
     echo "Lege das Wine-Präfix an: $WINEPREFIX"
     wineboot -i >/dev/null 2>&1
     # A crashing test reports on its output instead of waiting in a dialog.
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
-fi
+}
+
 # Fonts as on Linux: Liberation Sans, with Arial's metrics, stands in for Arial. Qt's offscreen
 # platform on Windows reads the font files of one folder, QT_QPA_FONTDIR: the prefix's, where
 # Liberation Sans is the only font, so that it answers for Arial. Wine hands no variable beginning
 # with QT_ from Linux to a Windows program, so it is set in the prefix's own environment. The
 # substitute serves programs that ask Windows for Arial.
-schriften="$WINEPREFIX/drive_c/windows/Fonts"
-mkdir -p "$schriften"
-liberation=$(dirname "$(fc-match -f '%{file}' 'Liberation Sans')")
-cp -u "$liberation"/LiberationSans-*.ttf "$schriften/"
-wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ /d 'C:\windows\Fonts' /f >/dev/null
-wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v Arial \
-    /t REG_SZ /d 'Liberation Sans' /f >/dev/null
-# Wine's own font lookup, which the real window's text goes through, takes a replacement.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' \
-    /f >/dev/null
+schriften_einrichten() {
+    local schriften="$WINEPREFIX/drive_c/windows/Fonts" liberation
+    mkdir -p "$schriften"
+    liberation=$(dirname "$(fc-match -f '%{file}' 'Liberation Sans')")
+    cp -u "$liberation"/LiberationSans-*.ttf "$schriften/"
+    wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR /t REG_SZ /d 'C:\windows\Fonts' /f >/dev/null
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v Arial \
+        /t REG_SZ /d 'Liberation Sans' /f >/dev/null
+    # Wine's own font lookup, which the real window's text goes through, takes a replacement.
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' \
+        /f >/dev/null
+}
+
 # One wineserver for the whole run instead of one per test process (once the one of the prefix's
 # set-up has ended), and Wine's own services started now: started by a test, they would keep its
-# output pipe open and ctest would wait for them.
-wineserver -w
-protokoll=$(mktemp)
-wineserver -p
-trap 'wineserver -k || true; rm -f "$protokoll"' EXIT
-# The same holds for the desktop process (explorer.exe /desktop) that window programs need: it
-# ends a second after the last program using the desktop has ended, and a window test would start
-# it again. A command interpreter waiting for input that never comes uses the desktop for the
-# whole run, so that the one wineboot starts stays.
-eingabe=$(mktemp -u)
-mkfifo "$eingabe"
-exec 3<>"$eingabe"
-rm -f "$eingabe"
-wine cmd.exe <&3 >/dev/null 2>&1 &
-wineboot >/dev/null 2>&1
-status=0
-ctest --preset windows -j "$(nproc)" 2>&1 | tee "$protokoll" || status=$?
+# output pipe open and ctest would wait for them. The same holds for the desktop process
+# (explorer.exe /desktop) that window programs need: it ends a second after the last program
+# using the desktop has ended, and a window test would start it again. A command interpreter
+# waiting for input that never comes (on descriptor 3) uses the desktop for the whole run, so that
+# the one wineboot starts stays.
+wine_dienste_starten() {
+    local eingabe
+    wineserver -w
+    wineserver -p
+    # When the script ends: the run's wineserver ended, the test log (if any) removed.
+    trap 'wineserver -k || true; rm -f -- ${protokoll:+"$protokoll"}' EXIT
+    eingabe=$(mktemp -u)
+    mkfifo "$eingabe"
+    exec 3<>"$eingabe"
+    rm -f "$eingabe"
+    wine cmd.exe <&3 >/dev/null 2>&1 &
+    wineboot >/dev/null 2>&1
+}
 
-if zaehlung=$(bash scripts/hilfen/ctest-zaehlung.sh "$protokoll"); then
-    zaehlung="ctest unter Wine: $zaehlung"
-    echo "$zaehlung"
-fi
+# Runs the tests under Wine; sets zaehlung, the line with the count of the tests.
+ctest_unter_wine() {
+    protokoll=$(mktemp)
+    ctest --preset windows -j "$(nproc)" 2>&1 | tee "$protokoll" || status=$?
+    if zaehlung=$(bash scripts/hilfen/ctest-zaehlung.sh "$protokoll"); then
+        zaehlung="ctest unter Wine: $zaehlung"
+        echo "$zaehlung"
+    fi
+}
 
 # Nothing kept: a random session of 600 actions on the real window, with Qt's own dialogs, leaves
 # no key of Qt's in the registry; its memory line is printed as it goes.
-wine reg delete 'HKCU\Software\QtProject' /f >/dev/null 2>&1 || true
-echo "Dauerlauf unter Wine:"
-wine "$(programm build-windows quentor_dauerlauf)" -platform offscreen --ereignisse 600 \
-    --alle 100 || status=1
-if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
-    echo "Qt hat Einstellungen in die Registry geschrieben (HKCU\Software\QtProject)." >&2
-    status=1
-fi
+dauerlauf_unter_wine() {
+    wine reg delete 'HKCU\Software\QtProject' /f >/dev/null 2>&1 || true
+    echo "Dauerlauf unter Wine:"
+    wine "$(programm "$bau" quentor_dauerlauf)" -platform offscreen --ereignisse 600 \
+        --alle 100 || status=1
+    if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
+        echo "Qt hat Einstellungen in die Registry geschrieben (HKCU\Software\QtProject)." >&2
+        status=1
+    fi
+}
 
 # The release: quentor-VERSION-win64.zip, quentor-VERSION-win64-setup.exe, their bill of
-# materials and SHA256SUMS in build-windows/ (freigabe/windows/windows-freigabe.sh).
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
-if bash freigabe/windows/windows-freigabe.sh build-windows; then
-    bash freigabe/windows/installationsprogramm_test.sh "build-windows/quentor-$version-win64-setup.exe" \
-        "$version" || status=1
-else
-    status=1
-fi
+# materials and SHA256SUMS in build-windows/ (freigabe/windows/windows-freigabe.sh); then its
+# installer tried under Wine.
+freigabe_pruefen() {
+    local version
+    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$bau/CMakeCache.txt")
+    if bash freigabe/windows/windows-freigabe.sh "$bau"; then
+        bash freigabe/windows/installationsprogramm_test.sh \
+            "$bau/quentor-$version-win64-setup.exe" "$version" || status=1
+    else
+        status=1
+    fi
+}
+
+# Ends the test session's Wine, its command interpreter included: its desktop has no display.
+wine_beenden() {
+    wineserver -k || true
+    exec 3>&-
+    wineserver -w
+}
 
 # The real window under Wine, with the default, dark and high-contrast system colours and at
-# several scales, compared with the window as Linux draws it. The test session's Wine ends first:
-# its desktop has no display.
-wineserver -k || true
-exec 3>&-
-wineserver -w
-# The comparison is the picture tool of a Linux build with the same Qt, in a folder of its own
-# (preset dev's settings), where only the tool is built.
-linux=build-windows/linux
-cmake --preset dev -B "$linux" >/dev/null
-cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
-bash freigabe/windows/formbilder-wine.sh build-windows \
-    "$(programm "$linux" quentor_bildvergleich)" || status=1
+# several scales, compared with the window as Linux draws it. The comparison is the picture tool
+# of a Linux build with the same Qt, in a folder of its own (preset dev's settings), where only
+# the tool is built.
+fensterbilder() {
+    local linux="$bau/linux"
+    cmake --preset dev -B "$linux" >/dev/null
+    cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
+    bash freigabe/windows/formbilder-wine.sh "$bau" \
+        "$(programm "$linux" quentor_bildvergleich)" || status=1
+}
 
-# The test run's result once more as the last line.
-[ -z "${zaehlung:-}" ] || echo "$zaehlung"
-exit "$status"
+main() {
+    wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
+    bau_sperren
+    bash scripts/hilfen/abhaengigkeiten.sh "${pakete[@]}"
+    qt_holen
+    wine_einstellen
+    bauen
+    praefix_anlegen
+    schriften_einrichten
+    wine_dienste_starten
+    ctest_unter_wine
+    dauerlauf_unter_wine
+    freigabe_pruefen
+    wine_beenden
+    fensterbilder
+    # The test run's result once more as the last line.
+    [ -z "${zaehlung:-}" ] || echo "$zaehlung"
+    exit "$status"
+}
+
+main "$@"
