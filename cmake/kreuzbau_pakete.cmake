@@ -33,7 +33,7 @@ endif()
 
 # The window's programs find what Qt needs beside them, as a user gets it: Qt's DLLs and MinGW's
 # runtime DLLs they link, the platform plugins, the Windows styles and Qt's German catalogue,
-# copied next to quentor.exe and the window's tests in every build.
+# copied next to quentor.exe, the window's tests and the long run in every build.
 if(QUENTOR_UI AND WIN32)
   set(quentor_mingw_dlls)
   foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
@@ -69,5 +69,7 @@ if(QUENTOR_UI AND WIN32)
     quentor_qt_beilegen(quentor_ui_tests)
     # One after the other: both may copy into the same folder.
     add_dependencies(quentor_ui_tests_qt_beilagen quentor_qt_beilagen)
+    # The long run, in a folder of its own, which windows.sh runs under Wine.
+    quentor_qt_beilegen(quentor_dauerlauf)
   endif()
 endif()
