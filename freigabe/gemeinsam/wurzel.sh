@@ -58,11 +58,13 @@ wurzel_anlegen() {
     [ -z "$architektur" ] || wahl+=(--architectures="$architektur")
     [ -z "$dazu" ] || wahl+=(--include="$dazu")
     bash scripts/hilfen/abhaengigkeiten.sh mmdebstrap || return
-    wurzel_als_root rm -rf "$ziel" || return
+    wurzel_entfernen "$ziel" || return
     mkdir -p "$apt" || return
     echo "Lege Debian $suite${architektur:+ ($architektur)} in $ziel an (mmdebstrap)"
+    # mmdebstrap mounts /proc, /sys and /dev in the root while it works: in a mount namespace of
+    # its own, so that a killed run leaves nothing mounted on the host.
     # shellcheck disable=SC2016 # "$1" is the root's folder, expanded by mmdebstrap's hook
-    wurzel_als_root mmdebstrap --quiet --variant=apt "${wahl[@]}" --skip=download/empty \
+    wurzel_als_root unshare --mount --propagation private mmdebstrap --quiet --variant=apt "${wahl[@]}" --skip=download/empty \
         --skip=cleanup/apt/lists \
         --setup-hook='mkdir -p "$1"/var/cache/apt/archives' \
         --setup-hook="sync-in '$apt' /var/cache/apt/archives/" \
@@ -70,6 +72,32 @@ wurzel_anlegen() {
         "$suite" "$ziel" \
         "deb $archiv $suite main" "deb $archiv $suite-updates main" \
         "deb $archiv-security $suite-security main"
+}
+
+# Removes the root in FOLDER. What a run killed before it ended left mounted in it is unmounted
+# first, deepest first, and rm stays on the root's own file system: it never reaches into the
+# host's /sys, /dev or folders, whatever is still mounted there.
+# Usage: wurzel_entfernen FOLDER
+wurzel_entfernen() {
+    local ziel=$1 punkte punkt
+    [ -e "$ziel" ] || return 0
+    punkte=$(wurzel_einhaengepunkte "$ziel") || return
+    while read -r punkt; do
+        [ -n "$punkt" ] || continue
+        echo "Hänge $punkt aus (von einem abgebrochenen Lauf)" >&2
+        wurzel_als_root umount --lazy "$punkt" || return
+    done <<<"$punkte"
+    wurzel_als_root rm -rf --one-file-system "$ziel"
+}
+
+# Prints the mount points in FOLDER, deepest first (findmnt writes a blank in a path as \x20,
+# which printf %b turns back).
+# Usage: wurzel_einhaengepunkte FOLDER
+wurzel_einhaengepunkte() {
+    local ziel alle
+    ziel=$(realpath -m "$1") || return
+    alle=$(findmnt --raw --noheadings --output TARGET) || return
+    printf '%b\n' "$alle" | awk -v z="$ziel/" 'index($0, z) == 1' | sort -r
 }
 
 # Runs a command inside the root, as root, with /proc, /sys and /dev of the host and the given

@@ -151,7 +151,7 @@ amd64_bild() {
 installiert_bild() {
     local deb=$1 beginn=$SECONDS abhaengig
     abhaengig=$(abhaengigkeiten "$deb")
-    trap 'wurzel_als_root rm -rf "$probe"' EXIT
+    trap 'wurzel_entfernen "$probe"' EXIT
     wurzel_anlegen "$probe" bookworm arm64 "$abhaengig"
     wurzel_als_root cp "$deb" "$probe/root/"
     wurzel_ausfuehren "$probe" bookworm arm64 "" env DEBIAN_FRONTEND=noninteractive \
@@ -160,7 +160,7 @@ installiert_bild() {
     # shellcheck disable=SC2016 # expanded by the bash that starts the program
     formbild "$bilder/installiert.png" \
         bash -c 'source freigabe/gemeinsam/wurzel.sh && wurzel_starten "$@"' _ "$probe" /usr/bin/quentor
-    wurzel_als_root rm -rf "$probe"
+    wurzel_entfernen "$probe"
     trap - EXIT
 }
 

@@ -52,7 +52,7 @@ im_debian13() {
 main() {
     local deb beginn
     deb=$(paket)
-    trap 'wurzel_als_root rm -rf "$ziel"' EXIT
+    trap 'wurzel_entfernen "$ziel"' EXIT
     beginn=$SECONDS
     # git and the CA certificates, for the clone inside.
     wurzel_anlegen "$ziel" trixie "" ca-certificates,git
