@@ -66,13 +66,21 @@ void Spieltisch::tabelleneu() {
     optionenAnwenden();
 }
 
+// The spins of the run are said once, with the state at its end: that of the last spin that
+// recorded a number, or "ENDE" when the limit came after it.
 void Spieltisch::ganzerotation() {
     const int laenge = sitzung_.rotlaenge;
+    WurfErgebnis zuSagen = WurfErgebnis::dateiErschoepft;
     for (int i = 0; i < laenge; ++i) {
-        if (wurf() == WurfErgebnis::permanenzUngueltig) {
-            return;
+        const WurfErgebnis ergebnis = spiele();
+        if (ergebnis == WurfErgebnis::permanenzUngueltig) {
+            break;
+        }
+        if (ergebnis == WurfErgebnis::aufgenommen || ergebnis == WurfErgebnis::grenzeErreicht) {
+            zuSagen = ergebnis;
         }
     }
+    sageAn(zuSagen);
 }
 
 } // namespace quentor

@@ -1,6 +1,7 @@
 #pragma once
-// Short display texts ("17", "2 / 1") built in place, so a spin writes its fields without
-// allocating. Holds at most 31 characters; what would not fit is left off.
+// Short display texts ("17", "2 / 1") built in place, so a spin writes its fields and its message
+// to a screen reader without allocating. Holds at most `platz` characters; what would not fit is
+// left off.
 
 #include <algorithm>
 #include <array>
@@ -9,12 +10,12 @@
 
 namespace quentor {
 
-class Kurztext {
+template <std::size_t platz> class Textpuffer {
   public:
-    Kurztext() = default;
-    explicit Kurztext(int zahl) { *this << zahl; }
+    Textpuffer() = default;
+    explicit Textpuffer(int zahl) { *this << zahl; }
 
-    Kurztext& operator<<(int zahl) {
+    Textpuffer& operator<<(int zahl) {
         const auto ergebnis =
             std::to_chars(zeichen_.data() + laenge_, zeichen_.data() + platz, zahl);
         if (ergebnis.ec == std::errc()) {
@@ -22,7 +23,7 @@ class Kurztext {
         }
         return *this;
     }
-    Kurztext& operator<<(std::string_view text) {
+    Textpuffer& operator<<(std::string_view text) {
         const std::size_t n = std::min(text.size(), platz - laenge_);
         std::copy_n(text.data(), n, zeichen_.data() + laenge_);
         laenge_ += n;
@@ -31,9 +32,13 @@ class Kurztext {
     operator std::string_view() const { return {zeichen_.data(), laenge_}; }
 
   private:
-    static constexpr std::size_t platz = 31;
     std::array<char, platz + 1> zeichen_{};
     std::size_t laenge_ = 0;
 };
+
+// A display field's text: a number, or a rotation and position.
+using Kurztext = Textpuffer<31>;
+// The message after a spin, "36, Rotation 139 / 37, frei 36, belegt 37" at its longest.
+using Ansagetext = Textpuffer<63>;
 
 } // namespace quentor

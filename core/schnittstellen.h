@@ -24,6 +24,9 @@ class Anzeige {
     // The table model has been recoloured or redrawn: the display shows it at once, also while
     // an event is still running. The one moment the display learns of a change of the table.
     virtual void tabelleGeaendert() = 0;
+    // Tells a screen reader, politely and once, what an action has shown: after a spin its
+    // number, rotation and counts, at the limit "ENDE". Nothing else is said this way.
+    virtual void ansagen(std::string_view text) = 0;
 };
 
 // The two option boxes Check1(0) (zero left out) and Check1(1) (clear the table at every

@@ -46,10 +46,10 @@ class Spieltisch {
 
     // Creates the session with its values at creation and draws the table (window opened).
     void start();
-    // One spin ("Wurf").
+    // One spin ("Wurf"), said to a screen reader (Anzeige::ansagen) when it showed something.
     WurfErgebnis wurf();
     // As many spins as the rotation is long when the run starts ("Rotat"); ends early only at a
-    // refused permanence value.
+    // refused permanence value. Said to a screen reader once, with the state at its end.
     void ganzerotation();
     // "Neu": asks for confirmation and on Yes resets the session (neustart).
     void neuanfang();
@@ -69,6 +69,8 @@ class Spieltisch {
     const Tabelle& tabelle() const { return tabelle_; }
 
   private:
+    WurfErgebnis spiele(); // one spin, unsaid
+    void sageAn(WurfErgebnis ergebnis);
     void neustart();
     void tabelleneu();
     void optionenAnwenden(); // what optionen() does, without showing the table

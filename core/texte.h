@@ -12,6 +12,20 @@ inline constexpr std::string_view formtitel = "Tool / Quentor / V.2012.1";
 inline constexpr std::string_view ende = "ENDE";
 inline constexpr std::string_view rotationstrenner = " / ";
 
+// What a screen reader is told after a spin, "17, Rotation 1 / 3, frei 35, belegt 2": the number,
+// then these three, each followed by the value shown in its field.
+inline constexpr std::string_view ansageRotation = ", Rotation ";
+inline constexpr std::string_view ansageFrei = ", frei ";
+inline constexpr std::string_view ansageBelegt = ", belegt ";
+
+// A cell's state as a screen reader says it after the cell's number ("17, frei"), since the
+// colour alone shows it; the zero cell while the zero is left out says that first.
+inline constexpr std::string_view zustandFrei = "frei";
+inline constexpr std::string_view zustandGekommen = "gekommen";
+inline constexpr std::string_view zustandAktuell = "aktuell";
+inline constexpr std::string_view zeroAusgelassen = "ausgelassen";
+inline constexpr std::string_view zustandstrenner = ", ";
+
 inline constexpr std::string_view dialogtitel = "Datei Öffnen";
 inline constexpr std::string_view dialogfilter = "Dateien (*.txt)|*.txt";
 

@@ -88,6 +88,26 @@ void Spieltisch::zaehleFreie() {
 }
 
 WurfErgebnis Spieltisch::wurf() {
+    const WurfErgebnis ergebnis = spiele();
+    sageAn(ergebnis);
+    return ergebnis;
+}
+
+// A recorded number is said with what the fields now show, the limit as "ENDE"; a spin that
+// changed nothing says nothing.
+void Spieltisch::sageAn(WurfErgebnis ergebnis) {
+    if (ergebnis == WurfErgebnis::grenzeErreicht) {
+        anzeige_.ansagen(texte::ende);
+    } else if (ergebnis == WurfErgebnis::aufgenommen) {
+        const int frei = sitzung_.freizahl;
+        anzeige_.ansagen(Ansagetext(sitzung_.aktzahl)
+                         << texte::ansageRotation << sitzung_.rotnummer << texte::rotationstrenner
+                         << sitzung_.rotpos << texte::ansageFrei << frei << texte::ansageBelegt
+                         << zahlenanzahl - ohnezero() - frei);
+    }
+}
+
+WurfErgebnis Spieltisch::spiele() {
     if (sitzung_.wurfzaehler >= wurfgrenze) {
         anzeige_.setzeText(Feld::zahl, texte::ende);
         return WurfErgebnis::grenzeErreicht;

@@ -22,6 +22,11 @@ void Speicheroberflaeche::tabelleGeaendert() {
     neuGezeichnet_.push_back(tabellenname);
 }
 
+void Speicheroberflaeche::ansagen(std::string_view text) {
+    letzteAnsage_ = text;
+    ++ansagen_;
+}
+
 int Speicheroberflaeche::haken(int index) const {
     return haken_.at(static_cast<std::size_t>(index));
 }
@@ -33,6 +38,8 @@ void Speicheroberflaeche::setzeHaken(int index, int zustand) {
 void Speicheroberflaeche::vergiss() {
     gezeigteKaesten_.clear();
     neuGezeichnet_.clear();
+    letzteAnsage_.clear();
+    ansagen_ = 0;
 }
 
 void Speicheroberflaeche::zeige(Kasten kasten) {

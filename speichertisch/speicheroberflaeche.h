@@ -1,7 +1,8 @@
 #pragma once
 // The window in memory: display fields as strings, option boxes as two flags, the file dialog and
 // the questions answered by whoever drives it, every box (question, message, file dialog)
-// reported to an observer at the moment it is shown, and every repaint recorded. Speichertisch
+// reported to an observer at the moment it is shown, every repaint and the screen reader's
+// messages recorded. Speichertisch
 // drives it in place of the Qt window.
 
 #include "kasten.h"
@@ -26,6 +27,7 @@ class Speicheroberflaeche : public Anzeige,
     std::string text(Feld feld) const override;
     void neuZeichnen(Feld feld) override;
     void tabelleGeaendert() override;
+    void ansagen(std::string_view text) override;
     int haken(int index) const override;
     void warnung(std::string_view titel, std::string_view text) override;
     // Answers with what antworte() set, once; No when nothing was set.
@@ -49,7 +51,10 @@ class Speicheroberflaeche : public Anzeige,
     const std::vector<Kasten>& gezeigteKaesten() const { return gezeigteKaesten_; }
     // The controls repainted at once, by name, in order; the grid as `tabellenname`.
     const std::vector<std::string_view>& neuGezeichnet() const { return neuGezeichnet_; }
-    // Forgets the boxes and repaints recorded so far.
+    // What a screen reader was told last, and how often it was told something.
+    const std::string& letzteAnsage() const { return letzteAnsage_; }
+    int ansagen() const { return ansagen_; }
+    // Forgets the boxes, repaints and messages recorded so far.
     void vergiss();
 
   private:
@@ -61,6 +66,8 @@ class Speicheroberflaeche : public Anzeige,
     std::optional<std::string> wahl_;
     std::vector<Kasten> gezeigteKaesten_;
     std::vector<std::string_view> neuGezeichnet_;
+    std::string letzteAnsage_;
+    int ansagen_ = 0;
 };
 
 } // namespace quentor

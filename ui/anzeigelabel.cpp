@@ -20,18 +20,12 @@ class Anzeigezugang : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* zugangFuer(const QString& /*klasse*/, QObject* objekt) {
-    if (auto* label = dynamic_cast<Anzeigelabel*>(objekt)) {
-        return new Anzeigezugang(label);
-    }
-    return nullptr;
-}
-
 } // namespace
 
-Anzeigelabel::Anzeigelabel(QWidget* eltern) : QLabel(eltern) {
-    static const bool eingerichtet = (QAccessible::installFactory(zugangFuer), true);
-    Q_UNUSED(eingerichtet);
+Anzeigelabel::Anzeigelabel(QWidget* eltern) : QLabel(eltern) {}
+
+QAccessibleInterface* anzeigezugang(Anzeigelabel* label) {
+    return new Anzeigezugang(label);
 }
 
 } // namespace quentor

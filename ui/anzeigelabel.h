@@ -5,11 +5,16 @@
 
 #include <QLabel>
 
+class QAccessibleInterface;
+
 namespace quentor {
 
 class Anzeigelabel : public QLabel {
   public:
     explicit Anzeigelabel(QWidget* eltern);
 };
+
+// Its accessible interface (installed by richteZugangEin(), zugang.h).
+QAccessibleInterface* anzeigezugang(Anzeigelabel* label);
 
 } // namespace quentor

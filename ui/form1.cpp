@@ -1,10 +1,12 @@
 #include "form1.h"
 
+#include "ansage.h"
 #include "hellepalette.h"
 #include "steuerelemente.h"
 #include "texte.h"
 #include "umrechnung.h"
 #include "zufall.h"
+#include "zugang.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -57,6 +59,7 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, Kaesten kaesten, QWidget* el
     setAutoFillBackground(true);
     setFont(arial(formschrift));
 
+    richteZugangEin();
     erzeugeSteuerelemente();
     verbindeEreignisse();
     Form_Load();
@@ -166,6 +169,10 @@ void Form1::neuZeichnen(Feld feld) {
 void Form1::tabelleGeaendert() {
     modell_.aktualisiere();
     tabelle->viewport()->repaint();
+}
+
+void Form1::ansagen(std::string_view text) {
+    sageAn(*this, qtext(text));
 }
 
 int Form1::haken(int index) const {

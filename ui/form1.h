@@ -64,6 +64,7 @@ class Form1 : public QWidget,
     std::string text(Feld feld) const override;
     void neuZeichnen(Feld feld) override;
     void tabelleGeaendert() override;
+    void ansagen(std::string_view text) override;
     int haken(int index) const override;
     void warnung(std::string_view titel, std::string_view text) override;
     bool frage(std::string_view titel, std::string_view text) override;

@@ -1,26 +1,33 @@
 #include "tabellenansicht.h"
 
+#include "texte.h"
 #include "umrechnung.h"
 
+#include <QAccessible>
 #include <QBrush>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPalette>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <array>
+#include <string_view>
 
 namespace quentor {
 
 namespace {
 
 // Paints a cell in its own colour with its text, and leaves its right and bottom pixel to the
-// grid's background (black): those are the lines between the cells. No focus rectangle or highlight
-// covers a colour. Painting directly (instead of the style's item drawing) keeps a whole rotation
-// with a repaint after every spin fast.
+// grid's background (black): those are the lines between the cells. No highlight covers a
+// colour; the keyboard's cursor is a frame two pixels wide in the text's colour, two pixels
+// inside the cell, so that the cell's colour shows all around it. Painting directly (instead of the
+// style's item drawing) keeps a whole rotation with a repaint after every spin fast.
 class Zellenmaler : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit Zellenmaler(Tabellenansicht* ansicht)
+        : QStyledItemDelegate(ansicht), ansicht_(ansicht) {}
 
     void paint(QPainter* maler, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -30,17 +37,42 @@ class Zellenmaler : public QStyledItemDelegate {
         maler->setPen(option.palette.color(QPalette::Text));
         maler->drawText(zelle, index.data(Qt::TextAlignmentRole).toInt(),
                         index.data(Qt::DisplayRole).toString());
+        if (ansicht_->zeigtCursor() && ansicht_->currentIndex() == index) {
+            maler->drawRect(zelle.adjusted(2, 2, -3, -3)); // two pixels wide
+            maler->drawRect(zelle.adjusted(3, 3, -4, -4));
+        }
     }
+
+  private:
+    const Tabellenansicht* ansicht_;
 };
 
-QString zustand(Farbe farbe) {
+std::string_view zustand(Farbe farbe) {
     if (farbe == farbegekommen) {
-        return QStringLiteral("gekommen");
+        return texte::zustandGekommen;
     }
-    if (farbe == farbeaktuell) {
-        return QStringLiteral("aktuell");
+    return farbe == farbeaktuell ? texte::zustandAktuell : texte::zustandFrei;
+}
+
+bool istZerozelle(int zeile, int spalte) {
+    return zeile == zahlzeile(0) && spalte == zahlspalte(0);
+}
+
+// "17, frei"; the zero cell while the zero is left out (it shows no text) "0, ausgelassen", and
+// its state after that when a zero drawn all the same made it current; a blank cell nothing.
+QString zugangstext(const Zelle& zelle, bool zerozelle) {
+    if (!zelle.text.empty()) {
+        return qtext(zelle.text) + qtext(texte::zustandstrenner) + qtext(zustand(zelle.farbe));
     }
-    return {};
+    if (!zerozelle) {
+        return {};
+    }
+    QString text =
+        QStringLiteral("0") + qtext(texte::zustandstrenner) + qtext(texte::zeroAusgelassen);
+    if (zelle.farbe != farbefrei) {
+        text += qtext(texte::zustandstrenner) + qtext(zustand(zelle.farbe));
+    }
+    return text;
 }
 
 // Pixel heights of the rows: each row edge on the pixel nearest to its place in twips.
@@ -75,21 +107,25 @@ QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const {
     const Zelle zelle = tabelle_.zelle(index.row(), index.column());
     switch (rolle) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
         return qtext(zelle.text);
+    case Qt::AccessibleTextRole:
+        return zugangstext(zelle, istZerozelle(index.row(), index.column()));
     case Qt::BackgroundRole:
         return QBrush(qfarbe(zelle.farbe));
     case Qt::TextAlignmentRole:
         return static_cast<int>(Qt::AlignCenter);
-    case Qt::AccessibleDescriptionRole:
-        return zustand(zelle.farbe);
     default:
         return {};
     }
 }
 
+// The two blank cells are no numbers: not enabled, so that the cursor passes over them.
 Qt::ItemFlags Tabellenmodell::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemNeverHasChildren : Qt::NoItemFlags;
+    if (!index.isValid() ||
+        (index.row() == zahlzeile(0) && !istZerozelle(index.row(), index.column()))) {
+        return Qt::NoItemFlags;
+    }
+    return Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
 }
 
 void Tabellenmodell::aktualisiere() {
@@ -112,6 +148,79 @@ Tabellenansicht::Tabellenansicht(QWidget* eltern) : QTableView(eltern) {
     setAutoScroll(false);
     setWordWrap(false);
     setItemDelegate(new Zellenmaler(this));
+}
+
+bool Tabellenansicht::zeigtCursor() const {
+    return mitTastenBewegt_ && hasFocus();
+}
+
+// Without a cursor yet, the first key (or the focus from Tab) puts it on the zero: the cell at
+// the top left, where the view would begin, is blank.
+QModelIndex Tabellenansicht::moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) {
+    if (!currentIndex().isValid() && model() != nullptr) {
+        return model()->index(zahlzeile(0), zahlspalte(0));
+    }
+    return QTableView::moveCursor(aktion, tasten);
+}
+
+void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis) {
+    const QModelIndex vorher = currentIndex();
+    QTableView::keyPressEvent(ereignis);
+    if (currentIndex() != vorher && !mitTastenBewegt_) {
+        mitTastenBewegt_ = true;
+        viewport()->update();
+    }
+}
+
+// Qt tells of the grid's focus after that of the cell under the cursor; the cell is told once
+// more afterwards, so that a screen reader reads the cell, not only the grid.
+void Tabellenansicht::focusInEvent(QFocusEvent* ereignis) {
+    QTableView::focusInEvent(ereignis);
+    if (QAccessible::isActive()) {
+        QTimer::singleShot(0, this, &Tabellenansicht::meldeCursor);
+    }
+}
+
+void Tabellenansicht::meldeCursor() {
+    const QModelIndex cursor = currentIndex();
+    if (hasFocus() && cursor.isValid()) {
+        QAccessibleEvent ereignis(this, QAccessible::Focus);
+        ereignis.setChild(cursor.row() * model()->columnCount() + cursor.column());
+        QAccessible::updateAccessibility(&ereignis);
+    }
+}
+
+void Tabellenansicht::mousePressEvent(QMouseEvent* ereignis) {
+    mitTastenBewegt_ = false;
+    QTableView::mousePressEvent(ereignis);
+    viewport()->update();
+}
+
+// A screen reader watching a cell learns when what it reads changes.
+void Tabellenansicht::dataChanged(const QModelIndex& oben, const QModelIndex& unten,
+                                  const QList<int>& rollen) {
+    QTableView::dataChanged(oben, unten, rollen);
+    if (!QAccessible::isActive() || model() == nullptr) {
+        return;
+    }
+    const int spalten = model()->columnCount();
+    for (int zeile = oben.row(); zeile <= unten.row(); ++zeile) {
+        for (int spalte = oben.column(); spalte <= unten.column(); ++spalte) {
+            meldeWennGeaendert(zeile * spalten + spalte, model()->index(zeile, spalte));
+        }
+    }
+}
+
+void Tabellenansicht::meldeWennGeaendert(int kind, const QModelIndex& index) {
+    const QString text = index.data(Qt::AccessibleTextRole).toString();
+    QString& gemeldet = gemeldet_[static_cast<std::size_t>(kind)];
+    if (text == gemeldet) {
+        return;
+    }
+    gemeldet = text;
+    QAccessibleEvent ereignis(this, QAccessible::NameChanged);
+    ereignis.setChild(kind);
+    QAccessible::updateAccessibility(&ereignis);
 }
 
 void Tabellenansicht::uebernimmMasse(const Tabelle& tabelle) {

@@ -2,12 +2,16 @@
 // The grid `tabelle`: the session's table model shown as 13 x 3 centred cells with their own
 // texts and colours, and lines between the cells in the grid's background colour. A QTableView
 // over a small model that reads the core's Tabelle; the window calls aktualisiere() whenever the
-// core reports a change of the table.
+// core reports a change of the table. A screen reader reads each cell as its number and state.
 
 #include "tabelle.h"
 
 #include <QAbstractTableModel>
+#include <QString>
 #include <QTableView>
+
+#include <array>
+#include <cstddef>
 
 namespace quentor {
 
@@ -20,10 +24,10 @@ class Tabellenmodell : public QAbstractTableModel {
 
     int rowCount(const QModelIndex& oben = {}) const override;
     int columnCount(const QModelIndex& oben = {}) const override;
-    // Display and accessible text, background, alignment; the state of a coloured cell as its
-    // accessible description ("gekommen", "aktuell"), since the colour alone carries it.
+    // Display text, background, alignment; as the accessible text the number and its state
+    // ("17, gekommen"), since the colour alone carries it.
     QVariant data(const QModelIndex& index, int rolle) const override;
-    // Enabled, never selectable nor editable.
+    // Number cells enabled, never selectable nor editable; the two blank cells not enabled.
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // Every cell may have changed.
@@ -44,6 +48,24 @@ class Tabellenansicht : public QTableView {
     // place in twips: rows of 488 twips (32.53 px) become 32 or 33 px, 423 px for all 13, and the
     // 7 px below them show the grid's background.
     void uebernimmMasse(const Tabelle& tabelle);
+    // The cursor is drawn once a key moved it, while the grid has the focus; a click hides it.
+    bool zeigtCursor() const;
+
+  protected:
+    QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void focusInEvent(QFocusEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void dataChanged(const QModelIndex& oben, const QModelIndex& unten,
+                     const QList<int>& rollen) override;
+
+  private:
+    void meldeWennGeaendert(int kind, const QModelIndex& index);
+    void meldeCursor();
+
+    bool mitTastenBewegt_ = false;
+    // What each cell read when a screen reader was last told (tabellenzugang.h).
+    std::array<QString, std::size_t{zeilenanzahl} * spaltenanzahl> gemeldet_{};
 };
 
 } // namespace quentor

@@ -69,6 +69,7 @@ class Angezeigt : public Anzeige, public Optionsfelder {
     void setzeText(Feld /*feld*/, std::string_view /*text*/) override {}
     void neuZeichnen(Feld /*feld*/) override {}
     void tabelleGeaendert() override {}
+    void ansagen(std::string_view /*text*/) override {}
     std::string text(Feld feld) const override {
         const QWidget* w = form_.findChild<QWidget*>(qtext(name(feld)));
         if (const auto* box = qobject_cast<const QLineEdit*>(w)) {

@@ -1,0 +1,11 @@
+#pragma once
+// What a screen reader reads of the window's own widgets: the window as a frame with its title,
+// the display fields by their texts (anzeigelabel.h), the grid by its cells (tabellenzugang.h).
+// Qt's own interfaces serve the rest.
+
+namespace quentor {
+
+// Installs the window's accessible interfaces with Qt, once; before the window is built.
+void richteZugangEin();
+
+} // namespace quentor
