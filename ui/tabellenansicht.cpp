@@ -182,12 +182,32 @@ void Tabellenansicht::focusInEvent(QFocusEvent* ereignis) {
 }
 
 void Tabellenansicht::meldeCursor() {
-    const QModelIndex cursor = currentIndex();
-    if (hasFocus() && cursor.isValid()) {
+    if (hasFocus()) {
+        meldeFokus(currentIndex());
+    }
+}
+
+// The cell's number among the grid's children is its own: QTableView would count its hidden
+// headers in, and a screen reader would read another cell.
+void Tabellenansicht::meldeFokus(const QModelIndex& zelle) {
+    if (QAccessible::isActive() && zelle.isValid()) {
         QAccessibleEvent ereignis(this, QAccessible::Focus);
-        ereignis.setChild(cursor.row() * model()->columnCount() + cursor.column());
+        ereignis.setChild(zelle.row() * model()->columnCount() + zelle.column());
         QAccessible::updateAccessibility(&ereignis);
     }
+}
+
+void Tabellenansicht::currentChanged(const QModelIndex& neu, const QModelIndex& vorher) {
+    meldeFokus(neu);
+    QAbstractItemView::currentChanged(neu, vorher); // NOLINT(bugprone-parent-virtual-call)
+}
+
+// Nothing can be selected; QTableView's own would tell of selections by its header-counting
+// numbers.
+void Tabellenansicht::selectionChanged(const QItemSelection& gewaehlt,
+                                       const QItemSelection& abgewaehlt) {
+    QAbstractItemView::selectionChanged(gewaehlt,
+                                        abgewaehlt); // NOLINT(bugprone-parent-virtual-call)
 }
 
 void Tabellenansicht::mousePressEvent(QMouseEvent* ereignis) {

@@ -55,6 +55,9 @@ class Tabellenansicht : public QTableView {
     QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void focusInEvent(QFocusEvent* ereignis) override;
+    void currentChanged(const QModelIndex& neu, const QModelIndex& vorher) override;
+    void selectionChanged(const QItemSelection& gewaehlt,
+                          const QItemSelection& abgewaehlt) override;
     void mousePressEvent(QMouseEvent* ereignis) override;
     void dataChanged(const QModelIndex& oben, const QModelIndex& unten,
                      const QList<int>& rollen) override;
@@ -62,6 +65,7 @@ class Tabellenansicht : public QTableView {
   private:
     void meldeWennGeaendert(int kind, const QModelIndex& index);
     void meldeCursor();
+    void meldeFokus(const QModelIndex& zelle);
 
     bool mitTastenBewegt_ = false;
     // What each cell read when a screen reader was last told (tabellenzugang.h).

@@ -154,6 +154,28 @@ TEST_F(Zugang, NurDieZelleUnterDemCursorUndNurMitFokus) {
     EXPECT_EQ(gitter()->focusChild(), nullptr);
 }
 
+// A screen reader hears of the cell the cursor moved to, and of that cell alone.
+TEST_F(Zugang, DerFokusNenntDieZelleUnterDemCursor) {
+    if (!QAccessible::isActive()) {
+        GTEST_SKIP() << "keine Barrierefreiheitsschnittstelle aktiv";
+    }
+    auto* ansicht = f.element<QTableView>("tabelle");
+    ansicht->setFocus();
+    for (const Qt::Key taste : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) {
+        ereignisse.clear();
+        QTest::keyClick(ansicht, taste);
+        const QModelIndex cursor = ansicht->currentIndex();
+        std::vector<QAccessibleInterface*> fokus;
+        for (const Gehoert& g : ereignisse) {
+            if (g.art == QAccessible::Focus && g.objekt == ansicht) {
+                fokus.push_back(gitter()->child(g.kind));
+            }
+        }
+        EXPECT_EQ(fokus, std::vector{zelle(cursor.row(), cursor.column())})
+            << zelle(cursor.row(), cursor.column())->text(QAccessible::Name).toStdString();
+    }
+}
+
 // The cursor shows as a frame inside the cell once a key moved it, with the cell's colour all
 // around it; a click or the focus elsewhere leaves the grid's picture as it was.
 TEST_F(Zugang, CursorNurNachTastenMitDerFarbeRingsum) {
