@@ -1,7 +1,7 @@
 #pragma once
 // Tells a screen reader a message about the window: it moves no focus and changes nothing on the
 // screen. With Qt 6.8 and later Qt's own announcement, marked polite (to be said after what the
-// reader is saying); before 6.8 a notification, which Orca 43 says at once.
+// reader is saying); before 6.8 a notification, which Orca 43 says at once, half a second later.
 
 #include <QString>
 
