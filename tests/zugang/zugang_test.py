@@ -309,7 +309,9 @@ def pruefe_farben(zellen, bild):
 
 class Ansagen:
     """Listens for the messages a screen reader speaks and records their texts with where they
-    came from; a cell's new description is its state, not a message, and is left out."""
+    came from; a cell's new description is its state, not a message, and is left out. Qt 6.4
+    sends a new description with the object, not the text, as its data: the text is read when
+    the event arrives, as a screen reader reads it."""
 
     def __init__(self):
         self.texte = []
