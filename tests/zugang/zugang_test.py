@@ -272,16 +272,17 @@ def pruefe_gitter(zellen, werte, vorige):
     """Every number once at its place; one current cell, ZAHL; the counts as the fields say; the
     previous spin's number, when a single spin followed it, come (or free at a new rotation)."""
     fehler = []
-    zahlen = {z.zahl: z for z in zellen if z.zahl is not None}
-    if sorted(zahlen) != list(range(ZAHLEN)) or len(zahlen) != ZAHLEN:
-        fehler.append(f"Zahlen im Gitter: {sorted(z.zahl for z in zellen if z.zahl is not None)}")
-    fehler += [f"Zahl {z.zahl} in Zeile {z.zeile}, Spalte {z.spalte}" for z in zahlen.values()
+    nummeriert = [z for z in zellen if z.zahl is not None]
+    if sorted(z.zahl for z in nummeriert) != list(range(ZAHLEN)):
+        fehler.append(f"Zahlen im Gitter: {sorted(z.zahl for z in nummeriert)}")
+    fehler += [f"Zahl {z.zahl} in Zeile {z.zeile}, Spalte {z.spalte}" for z in nummeriert
                if (z.zeile, z.spalte) != platz(z.zahl)]
+    zahlen = {z.zahl: z for z in nummeriert}
     aktuell = [z.zahl for z in zellen if z.zustand == "aktuell"]
     erwartet = [int(werte["ZAHL"])] if werte["ZAHL"].isdigit() else []
     if aktuell != erwartet:
         fehler.append(f"aktuelle Zellen {aktuell} statt {erwartet}")
-    zaehlung = collections.Counter(z.zustand for z in zahlen.values())
+    zaehlung = collections.Counter(z.zustand for z in nummeriert)
     if werte["Label23"] and zaehlung["frei"] != int(werte["Label23"]):
         fehler.append(f"{zaehlung['frei']} freie Zellen, Label23 zeigt {werte['Label23']}")
     if werte["Label8"] and zaehlung["gekommen"] + zaehlung["aktuell"] != int(werte["Label8"]):
