@@ -289,7 +289,7 @@ def pruefe_gitter(zellen, werte, vorige):
         fehler.append(f"{zaehlung['gekommen'] + zaehlung['aktuell']} belegte Zellen, Label8 zeigt "
                       f"{werte['Label8']}")
     if not werte["LFN"] and zaehlung["frei"] != ZAHLEN:
-        fehler.append(f"vor dem ersten Wurf nur {zaehlung['frei']} freie Zellen")
+        fehler.append(f"vor dem ersten Wurf {zaehlung['frei']} statt {ZAHLEN} freie Zellen")
     if vorige is not None and vorige in zahlen and erwartet and vorige != erwartet[0]:
         soll = "frei" if werte["Label3"].endswith(" / 1") else "gekommen"
         if zahlen[vorige].zustand != soll:
