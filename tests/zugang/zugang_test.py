@@ -23,13 +23,17 @@ from gi.repository import Atspi, GLib  # noqa: E402
 FENSTERTITEL = "Tool / Quentor / V.2012.1"
 KNOEPFE = ("Wurf", "Rotat", "Neu", "Ende", "Datei")
 PRESS_AKTIONEN = ("Press", "press", "click")
+# Roles by their number: their names differ between AT-SPI versions (a button is a "push button"
+# in 2.46 and a "button" in 2.56).
+KNOPF, BESCHRIFTUNG, TEXT = Atspi.Role.PUSH_BUTTON, Atspi.Role.LABEL, Atspi.Role.TEXT
+TABELLE, ZELLE = Atspi.Role.TABLE, Atspi.Role.TABLE_CELL
 # The display fields by the caption that labels them (label-for): key, caption, role.
 FELDER = (
-    ("ZAHL", "ZAHL", "text"),
-    ("LFN", "LFN", "text"),
-    ("Label3", "ROTAT", "label"),
-    ("Label23", "Frei:", "label"),
-    ("Label8", "Belegt:", "label"),
+    ("ZAHL", "ZAHL", TEXT),
+    ("LFN", "LFN", TEXT),
+    ("Label3", "ROTAT", BESCHRIFTUNG),
+    ("Label23", "Frei:", BESCHRIFTUNG),
+    ("Label8", "Belegt:", BESCHRIFTUNG),
 )
 ZEILEN, SPALTEN = 13, 3
 ZAHLEN = 37  # 0..36, and as many spins in a rotation with the zero
@@ -143,7 +147,7 @@ def knoepfe_finden(fenster):
     knoepfe = {}
     for name in KNOEPFE:
         treffer = [k for k in kinder(fenster)
-                   if k.get_role_name() == "push button" and k.get_name() == name]
+                   if k.get_role() == KNOPF and k.get_name() == name]
         if len(treffer) != 1:
             raise Fehler(f"{len(treffer)} Knöpfe namens {name!r}")
         fehlt = {"showing", "enabled", "focusable"} - zustaende(treffer[0])
@@ -169,7 +173,7 @@ def press_index(knopf):
 def ziel_der_beschriftung(fenster, beschriftung):
     """The control that the caption with this text labels (its label-for relation)."""
     for kind in kinder(fenster):
-        if kind.get_role_name() != "label" or kind.get_name() != beschriftung:
+        if kind.get_role() != BESCHRIFTUNG or kind.get_name() != beschriftung:
             continue
         for relation in kind.get_relation_set():
             if relation.get_relation_type() == Atspi.RelationType.LABEL_FOR:
@@ -181,8 +185,8 @@ def felder_finden(fenster):
     felder = {}
     for schluessel, beschriftung, rolle in FELDER:
         feld = ziel_der_beschriftung(fenster, beschriftung)
-        if feld.get_role_name() != rolle:
-            raise Fehler(f"{schluessel}: Rolle {feld.get_role_name()!r} statt {rolle!r}")
+        if feld.get_role() != rolle:
+            raise Fehler(f"{schluessel}: Rolle {feld.get_role_name()!r} statt {rolle.value_nick!r}")
         felder[schluessel] = feld
     return felder
 
@@ -192,7 +196,7 @@ def felder_lesen(felder):
     werte = {}
     for schluessel, _, rolle in FELDER:
         feld = felder[schluessel]
-        werte[schluessel] = Atspi.Text.get_text(feld, 0, -1) if rolle == "text" else feld.get_name()
+        werte[schluessel] = Atspi.Text.get_text(feld, 0, -1) if rolle == TEXT else feld.get_name()
     return werte
 
 
@@ -323,13 +327,13 @@ class Ansagen:
 
     def _ereignis(self, ereignis):
         try:
-            rolle = ereignis.source.get_role_name()
+            rolle = ereignis.source.get_role()
             text = ereignis.any_data if isinstance(ereignis.any_data, str) else \
                 ereignis.source.get_description()
         except GLib.Error as fehler:
-            rolle, text = "?", f"(unlesbar: {fehler.message})"
-        if rolle != "table cell":
-            self.texte.append((ereignis.type, rolle, text))
+            rolle, text = None, f"(unlesbar: {fehler.message})"
+        if rolle != ZELLE:
+            self.texte.append((ereignis.type, rolle.value_nick if rolle else "?", text))
 
     def abmelden(self):
         for art in ANSAGEARTEN:
@@ -397,7 +401,7 @@ def zugang_finden():
     anwendung = anwendung_finden()
     fenster = fenster_finden(anwendung)
     tabellen = [k for k in kinder(fenster)
-                if k.get_role_name() == "table" and k.get_name() == "Roulettetisch"]
+                if k.get_role() == TABELLE and k.get_name() == "Roulettetisch"]
     if len(tabellen) != 1:
         raise Fehler(f"{len(tabellen)} Tabellen namens 'Roulettetisch'")
     print(f"Anwendung {anwendung.get_name()!r} ({anwendung.get_toolkit_name()} "
