@@ -145,7 +145,7 @@ atspi_starten() {
 # The real program, its accessibility always on (Qt asks no desktop setting then).
 quentor_starten() {
     gruppe_starten "$ordner/quentor.log" env QT_QPA_PLATFORM=xcb \
-        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$quentor"
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$quentor"
 }
 
 main() {
