@@ -6,6 +6,9 @@ BAU_PAKETE=(cmake g++ make pkg-config libgtest-dev nlohmann-json3-dev qt6-base-d
 START_PAKETE=(xvfb xauth x11-utils imagemagick)
 # The window on other desktops: platform themes, a Wayland compositor and Qt's wayland platform.
 DESKTOP_PAKETE=(qt6ct qt6-gtk-platformtheme gnome-themes-extra weston qt6-wayland)
+# What a screen reader gets (tests/zugang): the session bus, the accessibility bus and its registry,
+# python's Atspi through GObject introspection, and xdotool to give the window the focus.
+ZUGANG_PAKETE=(dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool)
 BENCH_PAKETE=(libbenchmark-dev valgrind)
 FUZZ_PAKETE=(clang libclang-rt-dev)
 PRUEF_PAKETE=(clang clang-tidy clang-format cppcheck)

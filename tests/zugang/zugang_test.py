@@ -1,0 +1,440 @@
+"""What a screen reader gets from the real window, read through the accessibility bus alone: the
+window, its buttons, the display fields by the captions that label them, and the grid with every
+cell's number and state. "Wurf" and "Rotat" are pressed through their Press action, as a screen
+reader does; after each press the fields, the grid and the colour on the screen under every cell
+must agree. With --ansage every press must also be answered by exactly one message to the screen
+reader that says what the window now shows.
+
+Started by zugang_test.sh, which brings up the display, the buses and the program."""
+import argparse
+import collections
+import re
+import signal
+import subprocess
+import sys
+import time
+import warnings
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+FENSTERTITEL = "Tool / Quentor / V.2012.1"
+KNOEPFE = ("Wurf", "Rotat", "Neu", "Ende", "Datei")
+PRESS_AKTIONEN = ("Press", "press", "click")
+# Roles by their number: their names differ between AT-SPI versions (a button is a "push button"
+# in 2.46 and a "button" in 2.56).
+KNOPF, BESCHRIFTUNG, TEXT = Atspi.Role.PUSH_BUTTON, Atspi.Role.LABEL, Atspi.Role.TEXT
+TABELLE, ZELLE = Atspi.Role.TABLE, Atspi.Role.TABLE_CELL
+# The display fields by the caption that labels them (label-for): key, caption, role.
+FELDER = (
+    ("ZAHL", "ZAHL", TEXT),
+    ("LFN", "LFN", TEXT),
+    ("Label3", "ROTAT", BESCHRIFTUNG),
+    ("Label23", "Frei:", BESCHRIFTUNG),
+    ("Label8", "Belegt:", BESCHRIFTUNG),
+)
+ZEILEN, SPALTEN = 13, 3
+ZAHLEN = 37  # 0..36, and as many spins in a rotation with the zero
+# A cell's state and the background the window paints for it: farbefrei, farbegekommen and
+# farbeaktuell in core/tabelle.h.
+FARBEN = {"frei": (102, 153, 102), "gekommen": (255, 187, 0), "aktuell": (0, 255, 0)}
+# The presses, in order: the button and the spins it makes. The first row is the window at start.
+FAELLE = (
+    ("Start", None, 0),
+    ("Wurf 1", "Wurf", 1),
+    ("Wurf 2", "Wurf", 1),
+    ("Wurf 3", "Wurf", 1),
+    ("Rotat", "Rotat", ZAHLEN),
+    ("Wurf nach Rotat", "Wurf", 1),
+)
+# The events a message to the screen reader can come as: Qt 6.8's announcement, and on Qt 6.4 a
+# new description of the object that has the focus.
+ANSAGEARTEN = ("object:announcement", "object:property-change:accessible-description")
+FRIST = 20.0  # seconds for anything the program is waited for
+
+
+class Fehler(Exception):
+    """The window is not what a screen reader should get."""
+
+
+def zustand_lesen(name, beschreibung):
+    """A cell's number (None for a blank cell) and state, from its name "17, gekommen" or from
+    its name "17" and its description "gekommen" (an empty description: free)."""
+    treffer = re.fullmatch(r"\s*(\d*)\s*(?:,\s*(\w+))?\s*", name or "")
+    if not treffer:
+        raise Fehler(f"Zelle mit unlesbarem Namen {name!r}")
+    zahl = int(treffer.group(1)) if treffer.group(1) else None
+    zustand = treffer.group(2) or (beschreibung or "").strip() or "frei"
+    if zustand not in FARBEN:
+        raise Fehler(f"Zelle {name!r} mit unbekanntem Zustand {zustand!r}")
+    return zahl, zustand
+
+
+def pruefe_zustandsleser():
+    """Both forms of a cell's text, those to come included, read as they mean."""
+    for name, beschreibung, erwartet in (
+        ("17", "", (17, "frei")),
+        ("17", "gekommen", (17, "gekommen")),
+        ("0", "aktuell", (0, "aktuell")),
+        ("17, frei", "", (17, "frei")),
+        ("17, gekommen", "", (17, "gekommen")),
+        ("36, aktuell", "aktuell", (36, "aktuell")),
+        ("", "", (None, "frei")),
+    ):
+        if zustand_lesen(name, beschreibung) != erwartet:
+            raise Fehler(f"zustand_lesen({name!r}, {beschreibung!r}) != {erwartet}")
+    for name, beschreibung in (("17, rot", ""), ("17", "besetzt"), ("siebzehn", "")):
+        try:
+            zustand_lesen(name, beschreibung)
+        except Fehler:
+            continue
+        raise Fehler(f"zustand_lesen({name!r}, {beschreibung!r}) nimmt Unlesbares an")
+
+
+def pumpen(sekunden):
+    """Lets the main loop deliver the bus's events for SECONDS."""
+    kontext = GLib.MainContext.default()
+    ende = time.monotonic() + sekunden
+    while time.monotonic() < ende:
+        if not kontext.iteration(False):
+            time.sleep(0.01)
+
+
+def warte_auf(was, bedingung, frist=FRIST):
+    """Waits, delivering events, until BEDINGUNG() gives something true, and returns it."""
+    ende = time.monotonic() + frist
+    while time.monotonic() < ende:
+        try:
+            ergebnis = bedingung()
+        except GLib.Error:
+            ergebnis = None
+        if ergebnis:
+            return ergebnis
+        pumpen(0.05)
+    raise Fehler(f"nach {frist:.0f} s nicht da: {was}")
+
+
+def kinder(objekt):
+    return [objekt.get_child_at_index(i) for i in range(objekt.get_child_count())]
+
+
+def zustaende(objekt):
+    return {Atspi.StateType(s).value_nick for s in objekt.get_state_set().get_states()}
+
+
+def anwendung_finden():
+    """The application "quentor" on the accessibility bus, once it has its window."""
+    def gefunden():
+        for anwendung in kinder(Atspi.get_desktop(0)):
+            if anwendung is not None and anwendung.get_name() == "quentor":
+                if any(f.get_name() == FENSTERTITEL for f in kinder(anwendung)):
+                    return anwendung
+        return None
+    return warte_auf("die Anwendung quentor mit ihrem Fenster", gefunden)
+
+
+def fenster_finden(anwendung):
+    fenster = [f for f in kinder(anwendung) if f.get_name() == FENSTERTITEL]
+    if len(fenster) != 1:
+        raise Fehler(f"{len(fenster)} Fenster mit dem Titel {FENSTERTITEL!r}")
+    return fenster[0]
+
+
+def knoepfe_finden(fenster):
+    """Each button by its name: exactly one, shown, enabled, focusable, with a Press action."""
+    knoepfe = {}
+    for name in KNOEPFE:
+        treffer = [k for k in kinder(fenster)
+                   if k.get_role() == KNOPF and k.get_name() == name]
+        if len(treffer) != 1:
+            raise Fehler(f"{len(treffer)} Knöpfe namens {name!r}")
+        fehlt = {"showing", "enabled", "focusable"} - zustaende(treffer[0])
+        if fehlt:
+            raise Fehler(f"Knopf {name!r} ohne {sorted(fehlt)}")
+        press_index(treffer[0])
+        knoepfe[name] = treffer[0]
+    return knoepfe
+
+
+def press_index(knopf):
+    # get_action_name is deprecated for a get_name that Atspi 2.46 does not have yet.
+    with warnings.catch_warnings():
+        warnings.simplefilter("ignore", DeprecationWarning)
+        namen = [Atspi.Action.get_action_name(knopf, i)
+                 for i in range(Atspi.Action.get_n_actions(knopf))]
+    for i, name in enumerate(namen):
+        if name in PRESS_AKTIONEN:
+            return i
+    raise Fehler(f"Knopf {knopf.get_name()!r} hat keine Aktion zum Drücken, nur {namen}")
+
+
+def ziel_der_beschriftung(fenster, beschriftung):
+    """The control that the caption with this text labels (its label-for relation)."""
+    for kind in kinder(fenster):
+        if kind.get_role() != BESCHRIFTUNG or kind.get_name() != beschriftung:
+            continue
+        for relation in kind.get_relation_set():
+            if relation.get_relation_type() == Atspi.RelationType.LABEL_FOR:
+                return relation.get_target(0)
+    raise Fehler(f"keine Beschriftung {beschriftung!r}, die ein Feld benennt")
+
+
+def felder_finden(fenster):
+    felder = {}
+    for schluessel, beschriftung, rolle in FELDER:
+        feld = ziel_der_beschriftung(fenster, beschriftung)
+        if feld.get_role() != rolle:
+            raise Fehler(f"{schluessel}: Rolle {feld.get_role_name()!r} statt {rolle.value_nick!r}")
+        felder[schluessel] = feld
+    return felder
+
+
+def felder_lesen(felder):
+    """What each field shows: a text box's text, a display label's name (which is its text)."""
+    werte = {}
+    for schluessel, _, rolle in FELDER:
+        feld = felder[schluessel]
+        werte[schluessel] = Atspi.Text.get_text(feld, 0, -1) if rolle == TEXT else feld.get_name()
+    return werte
+
+
+Zelle = collections.namedtuple("Zelle", "zeile spalte zahl zustand x y breite hoehe")
+
+
+def gitter_lesen(tabelle):
+    """Every cell through the table interface, with its place on the screen."""
+    zeilen, spalten = Atspi.Table.get_n_rows(tabelle), Atspi.Table.get_n_columns(tabelle)
+    if (zeilen, spalten) != (ZEILEN, SPALTEN):
+        raise Fehler(f"Roulettetisch mit {zeilen} x {spalten} statt {ZEILEN} x {SPALTEN} Zellen")
+    zellen = []
+    for zeile in range(ZEILEN):
+        for spalte in range(SPALTEN):
+            zelle = Atspi.Table.get_accessible_at(tabelle, zeile, spalte)
+            zahl, zustand = zustand_lesen(zelle.get_name(), zelle.get_description())
+            rahmen = Atspi.Component.get_extents(zelle, Atspi.CoordType.SCREEN)
+            zellen.append(Zelle(zeile, spalte, zahl, zustand, rahmen.x, rahmen.y, rahmen.width,
+                                rahmen.height))
+    return zellen
+
+
+def platz(zahl):
+    """Row and column of a number on the table, zero on top in the middle."""
+    return (0, 1) if zahl == 0 else ((zahl - 1) // 3 + 1, (zahl - 1) % 3)
+
+
+def bildschirm():
+    """The whole screen as width, height and RGB bytes (a binary PPM from ImageMagick)."""
+    daten = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
+                           capture_output=True, check=True, timeout=FRIST).stdout
+    felder = re.match(rb"P6\s+(?:#[^\n]*\n\s*)*(\d+)\s+(\d+)\s+(\d+)\s", daten)
+    if not felder or felder.group(3) != b"255":
+        raise Fehler("Bildschirmfoto nicht als PPM mit 8 Bit gelesen")
+    breite, hoehe = int(felder.group(1)), int(felder.group(2))
+    return breite, hoehe, daten[felder.end():]
+
+
+def hintergrund(bild, zelle):
+    """The colour most pixels inside the cell have. Its middle holds the number's glyphs, and its
+    last column and row are the grid's line, so the whole inside is counted."""
+    breite, hoehe, pixel = bild
+    if min(zelle.x, zelle.y) < 0 or zelle.x + zelle.breite > breite or \
+            zelle.y + zelle.hoehe > hoehe:
+        raise Fehler(f"Zelle {zelle.zahl} liegt nicht auf dem Bildschirm: {zelle}")
+    zaehler = collections.Counter()
+    for y in range(zelle.y + 1, zelle.y + zelle.hoehe - 2):
+        for x in range(zelle.x + 1, zelle.x + zelle.breite - 2):
+            i = 3 * (y * breite + x)
+            zaehler[tuple(pixel[i:i + 3])] += 1
+    return zaehler.most_common(1)[0][0]
+
+
+def erwartete_rotation(lfn):
+    """Label3 after LFN spins: the rotation and the position in it."""
+    return f"{(lfn - 1) // ZAHLEN + 1} / {(lfn - 1) % ZAHLEN + 1}" if lfn else ""
+
+
+def pruefe_felder(werte, lfn):
+    fehler = []
+    if werte["LFN"] != (str(lfn) if lfn else ""):
+        fehler.append(f"LFN {werte['LFN']!r} statt {lfn}")
+    if werte["Label3"] != erwartete_rotation(lfn):
+        fehler.append(f"Label3 {werte['Label3']!r} statt {erwartete_rotation(lfn)!r}")
+    if lfn == 0:
+        leer = [k for k in ("ZAHL", "Label23", "Label8") if werte[k]]
+        return fehler + [f"{k} zeigt {werte[k]!r} vor dem ersten Wurf" for k in leer]
+    if not werte["ZAHL"].isdigit() or int(werte["ZAHL"]) >= ZAHLEN:
+        fehler.append(f"ZAHL {werte['ZAHL']!r} ist keine Zahl 0 bis 36")
+    if not (werte["Label23"].isdigit() and werte["Label8"].isdigit()) or \
+            int(werte["Label23"]) + int(werte["Label8"]) != ZAHLEN:
+        fehler.append(f"frei {werte['Label23']!r} und belegt {werte['Label8']!r} sind nicht 37")
+    return fehler
+
+
+def pruefe_gitter(zellen, werte, vorige):
+    """Every number once at its place; one current cell, ZAHL; the counts as the fields say; the
+    previous spin's number, when a single spin followed it, come (or free at a new rotation)."""
+    fehler = []
+    nummeriert = [z for z in zellen if z.zahl is not None]
+    if sorted(z.zahl for z in nummeriert) != list(range(ZAHLEN)):
+        fehler.append(f"Zahlen im Gitter: {sorted(z.zahl for z in nummeriert)}")
+    fehler += [f"Zahl {z.zahl} in Zeile {z.zeile}, Spalte {z.spalte}" for z in nummeriert
+               if (z.zeile, z.spalte) != platz(z.zahl)]
+    zahlen = {z.zahl: z for z in nummeriert}
+    aktuell = [z.zahl for z in zellen if z.zustand == "aktuell"]
+    erwartet = [int(werte["ZAHL"])] if werte["ZAHL"].isdigit() else []
+    if aktuell != erwartet:
+        fehler.append(f"aktuelle Zellen {aktuell} statt {erwartet}")
+    zaehlung = collections.Counter(z.zustand for z in nummeriert)
+    if werte["Label23"] and zaehlung["frei"] != int(werte["Label23"]):
+        fehler.append(f"{zaehlung['frei']} freie Zellen, Label23 zeigt {werte['Label23']}")
+    if werte["Label8"] and zaehlung["gekommen"] + zaehlung["aktuell"] != int(werte["Label8"]):
+        fehler.append(f"{zaehlung['gekommen'] + zaehlung['aktuell']} belegte Zellen, Label8 zeigt "
+                      f"{werte['Label8']}")
+    if not werte["LFN"] and zaehlung["frei"] != ZAHLEN:
+        fehler.append(f"vor dem ersten Wurf {zaehlung['frei']} statt {ZAHLEN} freie Zellen")
+    if vorige is not None and vorige in zahlen and erwartet and vorige != erwartet[0]:
+        soll = "frei" if werte["Label3"].endswith(" / 1") else "gekommen"
+        if zahlen[vorige].zustand != soll:
+            fehler.append(f"die vorige Zahl {vorige} ist {zahlen[vorige].zustand}, nicht {soll}")
+    return fehler
+
+
+def pruefe_farben(zellen, bild):
+    """Each cell's state is the colour painted under it."""
+    fehler = []
+    for zelle in zellen:
+        farbe = hintergrund(bild, zelle)
+        if farbe != FARBEN[zelle.zustand]:
+            fehler.append(f"Zelle {zelle.zahl} ({zelle.zeile}, {zelle.spalte}) ist "
+                          f"{zelle.zustand}, gemalt in {farbe}")
+    return fehler
+
+
+class Ansagen:
+    """Listens for the messages a screen reader speaks and records their texts with where they
+    came from; a cell's new description is its state, not a message, and is left out. Qt 6.4
+    sends a new description with the object, not the text, as its data: the text is read when
+    the event arrives, as a screen reader reads it."""
+
+    def __init__(self):
+        self.texte = []
+        self._hoerer = Atspi.EventListener.new(self._ereignis)
+        for art in ANSAGEARTEN:
+            if not self._hoerer.register(art):
+                raise Fehler(f"kann {art} nicht abonnieren")
+
+    def _ereignis(self, ereignis):
+        try:
+            rolle = ereignis.source.get_role()
+            text = ereignis.any_data if isinstance(ereignis.any_data, str) else \
+                ereignis.source.get_description()
+        except GLib.Error as fehler:
+            rolle, text = None, f"(unlesbar: {fehler.message})"
+        if rolle != ZELLE:
+            self.texte.append((ereignis.type, rolle.value_nick if rolle else "?", text))
+
+    def abmelden(self):
+        for art in ANSAGEARTEN:
+            self._hoerer.deregister(art)
+
+
+def pruefe_ansagen(ansagen, werte):
+    """Exactly one message for the press, saying the number, rotation and counts shown."""
+    soll = f"{werte['ZAHL']}, Rotation {werte['Label3']}, frei {werte['Label23']}, " \
+           f"belegt {werte['Label8']}"
+    texte = [text for _, _, text in ansagen]
+    return [] if texte == [soll] else [f"Ansagen {ansagen} statt genau einer: {soll!r}"]
+
+
+def fenster_aktivieren():
+    """Gives the window the keyboard focus, as the desktop does for the window a player uses
+    (there is no window manager on the virtual display)."""
+    kennung = subprocess.run(["xdotool", "search", "--name", f"^{re.escape(FENSTERTITEL)}$"],
+                             capture_output=True, text=True, timeout=FRIST).stdout.split()
+    if len(kennung) != 1:
+        raise Fehler(f"{len(kennung)} X-Fenster mit dem Titel {FENSTERTITEL!r}")
+    subprocess.run(["xdotool", "windowfocus", "--sync", kennung[0]], check=True, timeout=FRIST)
+
+
+def druecken(knopf, felder, lfn_danach, ansagen):
+    """Moves the focus to the button and presses it through its action, as a screen reader user
+    does; waits until LFN shows the spins and the messages that follow have had time to come."""
+    Atspi.Component.grab_focus(knopf)
+    warte_auf(f"Fokus auf {knopf.get_name()!r}", lambda: "focused" in zustaende(knopf))
+    pumpen(0.2)
+    ansagen.texte.clear()
+    if not Atspi.Action.do_action(knopf, press_index(knopf)):
+        raise Fehler(f"{knopf.get_name()!r} ließ sich nicht drücken")
+    warte_auf(f"LFN {lfn_danach}",
+              lambda: Atspi.Text.get_text(felder["LFN"], 0, -1) == str(lfn_danach))
+    pumpen(0.5)
+
+
+def fall_pruefen(fall, zugang, zustand, mit_ansage):
+    """One row of FAELLE: the press, then fields, grid, colours and, with --ansage, messages."""
+    name, knopf, wuerfe = fall
+    lfn = zustand["lfn"] + wuerfe
+    beginn = time.monotonic()
+    if knopf:
+        druecken(zugang["knoepfe"][knopf], zugang["felder"], lfn, zugang["ansagen"])
+    werte = felder_lesen(zugang["felder"])
+    zellen = gitter_lesen(zugang["tabelle"])
+    vorige = zustand["zahl"] if wuerfe == 1 else None
+    fehler = pruefe_felder(werte, lfn) + pruefe_gitter(zellen, werte, vorige)
+    fehler += pruefe_farben(zellen, bildschirm())
+    if knopf and mit_ansage:
+        fehler += pruefe_ansagen(zugang["ansagen"].texte, werte)
+    zustand.update(lfn=lfn, zahl=int(werte["ZAHL"]) if werte["ZAHL"].isdigit() else None)
+    print(f"{name}: ZAHL {werte['ZAHL']!r}, LFN {werte['LFN']!r}, Label3 {werte['Label3']!r}, "
+          f"frei {werte['Label23']!r}, belegt {werte['Label8']!r}; "
+          f"{len(zugang['ansagen'].texte) if knopf else 0} Ansage(n); "
+          f"{time.monotonic() - beginn:.2f} s")
+    for zeile in fehler:
+        print(f"  FEHLER: {zeile}")
+    return not fehler
+
+
+def zugang_finden():
+    """The window and what the cases use of it."""
+    anwendung = anwendung_finden()
+    fenster = fenster_finden(anwendung)
+    tabellen = [k for k in kinder(fenster)
+                if k.get_role() == TABELLE and k.get_name() == "Roulettetisch"]
+    if len(tabellen) != 1:
+        raise Fehler(f"{len(tabellen)} Tabellen namens 'Roulettetisch'")
+    print(f"Anwendung {anwendung.get_name()!r} ({anwendung.get_toolkit_name()} "
+          f"{anwendung.get_toolkit_version()}), Fenster als {fenster.get_role_name()!r}")
+    return {"knoepfe": knoepfe_finden(fenster),
+            "felder": felder_finden(fenster), "tabelle": tabellen[0], "ansagen": Ansagen()}
+
+
+def argumente():
+    teiler = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    teiler.add_argument("--ansage", action="store_true",
+                        help="auch genau eine Ansage je Knopfdruck verlangen")
+    return teiler.parse_args()
+
+
+def main():
+    args = argumente()
+    signal.alarm(120)  # a test that waits forever is a fault: SIGALRM ends it
+    Atspi.init()
+    try:
+        pruefe_zustandsleser()
+        zugang = zugang_finden()
+        fenster_aktivieren()
+        zustand = {"lfn": 0, "zahl": None}
+        ergebnisse = [fall_pruefen(fall, zugang, zustand, args.ansage) for fall in FAELLE]
+        zugang["ansagen"].abmelden()
+    except Fehler as fehler:
+        print(f"FEHLER: {fehler}")
+        return 1
+    bestanden = sum(ergebnisse)
+    print(f"zugang: {bestanden} passed, {len(ergebnisse) - bestanden} failed")
+    return 0 if bestanden == len(ergebnisse) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
