@@ -93,6 +93,15 @@ class Zugang : public ::testing::Test {
     Testform f{{5, 12, 5, 0}};
 };
 
+// The tests of the events, on a platform whose accessibility is on.
+class ZugangAmBus : public Zugang {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(QAccessible::isActive()) << "keine Barrierefreiheitsschnittstelle aktiv";
+        Zugang::SetUp();
+    }
+};
+
 TEST_F(Zugang, FensterIstEinRahmenMitSeinemTitel) {
     QAccessibleInterface* fenster = QAccessible::queryAccessibleInterface(&f.form);
     EXPECT_EQ(fenster->role(), QAccessible::Window);
@@ -162,10 +171,7 @@ TEST_F(Zugang, NurDieZelleUnterDemCursorUndNurMitFokus) {
 }
 
 // A screen reader hears of the cell the cursor moved to, and of that cell alone.
-TEST_F(Zugang, DerFokusNenntDieZelleUnterDemCursor) {
-    if (!QAccessible::isActive()) {
-        GTEST_SKIP() << "keine Barrierefreiheitsschnittstelle aktiv";
-    }
+TEST_F(ZugangAmBus, DerFokusNenntDieZelleUnterDemCursor) {
     auto* ansicht = f.element<QTableView>("tabelle");
     ansicht->setFocus();
     for (const Qt::Key taste : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) {
@@ -213,13 +219,8 @@ TEST_F(Zugang, CursorNurNachTastenMitDerFarbeRingsum) {
     EXPECT_EQ(ansicht->grab().toImage(), vorher) << "after a click";
 }
 
-// A spin tells each cell whose reading changed, by its child number, and no other. Qt hands
-// events on only while an assistive technology listens: on a desktop platform with the
-// accessibility bus (zugang_test.sh), not offscreen.
-TEST_F(Zugang, EinWurfMeldetDieGeaendertenZellen) {
-    if (!QAccessible::isActive()) {
-        GTEST_SKIP() << "keine Barrierefreiheitsschnittstelle aktiv";
-    }
+// A spin tells each cell whose reading changed, by its child number, and no other.
+TEST_F(ZugangAmBus, EinWurfMeldetDieGeaendertenZellen) {
     f.klicke("okwurf");
     ereignisse.clear();
     f.klicke("okwurf"); // 5 came, 12 current
@@ -232,10 +233,7 @@ TEST_F(Zugang, EinWurfMeldetDieGeaendertenZellen) {
     EXPECT_EQ(geaendert, (std::vector<QString>{"5, gekommen", "12, aktuell"}));
 }
 
-TEST_F(Zugang, EineAnsageJeWurfUndJeRotation) {
-    if (!QAccessible::isActive()) {
-        GTEST_SKIP() << "keine Barrierefreiheitsschnittstelle aktiv";
-    }
+TEST_F(ZugangAmBus, EineAnsageJeWurfUndJeRotation) {
     f.klicke("okwurf");
     EXPECT_EQ(gesagt(), std::vector<QString>{"5, Rotation 1 / 1, frei 36, belegt 1"});
     ereignisse.clear();

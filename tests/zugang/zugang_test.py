@@ -2,11 +2,10 @@
 window, its buttons, the display fields by the captions that label them, and the grid with every
 cell's number and state. "Wurf" and "Rotat" are pressed through their Press action, as a screen
 reader does; after each press the fields, the grid and the colour on the screen under every cell
-must agree. With --ansage every press must also be answered by exactly one message to the screen
-reader that says what the window now shows.
+must agree, every cell whose reading changed must have said so, and exactly one message to the
+screen reader must say what the window now shows.
 
 Started by zugang_test.sh, which brings up the display, the buses and the program."""
-import argparse
 import collections
 import re
 import signal
@@ -26,7 +25,8 @@ PRESS_AKTIONEN = ("Press", "press", "click")
 # Roles by their number: their names differ between AT-SPI versions (a button is a "push button"
 # in 2.46 and a "button" in 2.56).
 KNOPF, BESCHRIFTUNG, TEXT = Atspi.Role.PUSH_BUTTON, Atspi.Role.LABEL, Atspi.Role.TEXT
-TABELLE, ZELLE = Atspi.Role.TABLE, Atspi.Role.TABLE_CELL
+# The grid is a list of cells in rows and columns (a table's whole row would be read at each move).
+GITTER, ZELLE, MELDUNG = Atspi.Role.LIST, Atspi.Role.TABLE_CELL, Atspi.Role.NOTIFICATION
 # The display fields by the caption that labels them (label-for): key, caption, role.
 FELDER = (
     ("ZAHL", "ZAHL", TEXT),
@@ -49,9 +49,10 @@ FAELLE = (
     ("Rotat", "Rotat", ZAHLEN),
     ("Wurf nach Rotat", "Wurf", 1),
 )
-# The events a message to the screen reader can come as: Qt 6.8's announcement, and on Qt 6.4 a
-# new description of the object that has the focus.
-ANSAGEARTEN = ("object:announcement", "object:property-change:accessible-description")
+# The events a message to the screen reader comes as: Qt 6.8's announcement; before, a notification
+# that appears; and the event of a cell whose reading changed.
+ANSAGE, ERSCHIENEN, UMBENANNT = ("object:announcement", "object:state-changed:showing",
+                                 "object:property-change:accessible-name")
 FRIST = 20.0  # seconds for anything the program is waited for
 
 
@@ -59,38 +60,18 @@ class Fehler(Exception):
     """The window is not what a screen reader should get."""
 
 
-def zustand_lesen(name, beschreibung):
-    """A cell's number (None for a blank cell) and state, from its name "17, gekommen" or from
-    its name "17" and its description "gekommen" (an empty description: free)."""
-    treffer = re.fullmatch(r"\s*(\d*)\s*(?:,\s*(\w+))?\s*", name or "")
-    if not treffer:
+def zustand_lesen(name):
+    """A cell's number (None for a blank cell) and state, from its name: "17, gekommen"; the zero
+    while it is left out "0, ausgelassen", and its state after that when it is not free."""
+    if not name:
+        return None, "frei"
+    treffer = re.fullmatch(r"(\d+), (?:(ausgelassen)(?:, )?)?(\w*)", name)
+    if not treffer or (treffer.group(2) and treffer.group(1) != "0"):
         raise Fehler(f"Zelle mit unlesbarem Namen {name!r}")
-    zahl = int(treffer.group(1)) if treffer.group(1) else None
-    zustand = treffer.group(2) or (beschreibung or "").strip() or "frei"
+    zustand = treffer.group(3) or "frei"
     if zustand not in FARBEN:
         raise Fehler(f"Zelle {name!r} mit unbekanntem Zustand {zustand!r}")
-    return zahl, zustand
-
-
-def pruefe_zustandsleser():
-    """Both forms of a cell's text, those to come included, read as they mean."""
-    for name, beschreibung, erwartet in (
-        ("17", "", (17, "frei")),
-        ("17", "gekommen", (17, "gekommen")),
-        ("0", "aktuell", (0, "aktuell")),
-        ("17, frei", "", (17, "frei")),
-        ("17, gekommen", "", (17, "gekommen")),
-        ("36, aktuell", "aktuell", (36, "aktuell")),
-        ("", "", (None, "frei")),
-    ):
-        if zustand_lesen(name, beschreibung) != erwartet:
-            raise Fehler(f"zustand_lesen({name!r}, {beschreibung!r}) != {erwartet}")
-    for name, beschreibung in (("17, rot", ""), ("17", "besetzt"), ("siebzehn", "")):
-        try:
-            zustand_lesen(name, beschreibung)
-        except Fehler:
-            continue
-        raise Fehler(f"zustand_lesen({name!r}, {beschreibung!r}) nimmt Unlesbares an")
+    return int(treffer.group(1)), zustand
 
 
 def pumpen(sekunden):
@@ -200,7 +181,7 @@ def felder_lesen(felder):
     return werte
 
 
-Zelle = collections.namedtuple("Zelle", "zeile spalte zahl zustand x y breite hoehe")
+Zelle = collections.namedtuple("Zelle", "zeile spalte name zahl zustand fokus x y breite hoehe")
 
 
 def gitter_lesen(tabelle):
@@ -212,9 +193,10 @@ def gitter_lesen(tabelle):
     for zeile in range(ZEILEN):
         for spalte in range(SPALTEN):
             zelle = Atspi.Table.get_accessible_at(tabelle, zeile, spalte)
-            zahl, zustand = zustand_lesen(zelle.get_name(), zelle.get_description())
+            zahl, zustand = zustand_lesen(zelle.get_name())
             rahmen = Atspi.Component.get_extents(zelle, Atspi.CoordType.SCREEN)
-            zellen.append(Zelle(zeile, spalte, zahl, zustand, rahmen.x, rahmen.y, rahmen.width,
+            zellen.append(Zelle(zeile, spalte, zelle.get_name(), zahl, zustand,
+                                "focused" in zustaende(zelle), rahmen.x, rahmen.y, rahmen.width,
                                 rahmen.height))
     return zellen
 
@@ -312,40 +294,46 @@ def pruefe_farben(zellen, bild):
     return fehler
 
 
-class Ansagen:
-    """Listens for the messages a screen reader speaks and records their texts with where they
-    came from; a cell's new description is its state, not a message, and is left out. Qt 6.4
-    sends a new description with the object, not the text, as its data: the text is read when
-    the event arrives, as a screen reader reads it."""
+class Gehoert:
+    """Listens as a screen reader does and records the messages' texts and the names of the cells
+    that said their reading changed. Qt 6.4 sends a name change with the object, not the text,
+    as its data: the name is read when the event arrives, as a screen reader reads it."""
 
     def __init__(self):
-        self.texte = []
+        self.ansagen, self.zellen = [], set()
         self._hoerer = Atspi.EventListener.new(self._ereignis)
-        for art in ANSAGEARTEN:
+        for art in (ANSAGE, ERSCHIENEN, UMBENANNT):
             if not self._hoerer.register(art):
                 raise Fehler(f"kann {art} nicht abonnieren")
 
+    def vergiss(self):
+        self.ansagen.clear()
+        self.zellen.clear()
+
     def _ereignis(self, ereignis):
         try:
-            rolle = ereignis.source.get_role()
-            text = ereignis.any_data if isinstance(ereignis.any_data, str) else \
-                ereignis.source.get_description()
-        except GLib.Error as fehler:
-            rolle, text = None, f"(unlesbar: {fehler.message})"
-        if rolle != ZELLE:
-            self.texte.append((ereignis.type, rolle.value_nick if rolle else "?", text))
-
-    def abmelden(self):
-        for art in ANSAGEARTEN:
-            self._hoerer.deregister(art)
+            rolle, name = ereignis.source.get_role(), ereignis.source.get_name()
+        except GLib.Error:
+            return
+        if ereignis.type == ANSAGE:
+            self.ansagen.append(ereignis.any_data)
+        elif ereignis.type == ERSCHIENEN and rolle == MELDUNG and ereignis.detail1 == 1:
+            self.ansagen.append(name)
+        elif ereignis.type == UMBENANNT and rolle == ZELLE:
+            self.zellen.add(name)
 
 
-def pruefe_ansagen(ansagen, werte):
-    """Exactly one message for the press, saying the number, rotation and counts shown."""
+def pruefe_gehoertes(gehoert, werte, vorher, zellen):
+    """Exactly one message for the press, saying the number, rotation and counts shown; every
+    cell whose reading changed said so, in its new reading."""
     soll = f"{werte['ZAHL']}, Rotation {werte['Label3']}, frei {werte['Label23']}, " \
            f"belegt {werte['Label8']}"
-    texte = [text for _, _, text in ansagen]
-    return [] if texte == [soll] else [f"Ansagen {ansagen} statt genau einer: {soll!r}"]
+    fehler = [] if gehoert.ansagen == [soll] else \
+        [f"Ansagen {gehoert.ansagen} statt genau einer: {soll!r}"]
+    geaendert = {z.name for z in zellen if z.name != vorher[(z.zeile, z.spalte)]}
+    if not geaendert <= gehoert.zellen:
+        fehler.append(f"ohne Meldung umbenannt: {sorted(geaendert - gehoert.zellen)}")
+    return fehler
 
 
 def fenster_aktivieren():
@@ -358,39 +346,41 @@ def fenster_aktivieren():
     subprocess.run(["xdotool", "windowfocus", "--sync", kennung[0]], check=True, timeout=FRIST)
 
 
-def druecken(knopf, felder, lfn_danach, ansagen):
+def druecken(knopf, felder, lfn_danach, gehoert):
     """Moves the focus to the button and presses it through its action, as a screen reader user
-    does; waits until LFN shows the spins and the messages that follow have had time to come."""
+    does; waits until LFN shows the spins and the message that follows (on Qt 6.4 half a second
+    later) has had time to come."""
     Atspi.Component.grab_focus(knopf)
     warte_auf(f"Fokus auf {knopf.get_name()!r}", lambda: "focused" in zustaende(knopf))
     pumpen(0.2)
-    ansagen.texte.clear()
+    gehoert.vergiss()
     if not Atspi.Action.do_action(knopf, press_index(knopf)):
         raise Fehler(f"{knopf.get_name()!r} ließ sich nicht drücken")
     warte_auf(f"LFN {lfn_danach}",
               lambda: Atspi.Text.get_text(felder["LFN"], 0, -1) == str(lfn_danach))
-    pumpen(0.5)
+    pumpen(1.2)
 
 
-def fall_pruefen(fall, zugang, zustand, mit_ansage):
-    """One row of FAELLE: the press, then fields, grid, colours and, with --ansage, messages."""
+def fall_pruefen(fall, zugang, zustand):
+    """One row of FAELLE: the press, then fields, grid, colours and what a screen reader heard."""
     name, knopf, wuerfe = fall
     lfn = zustand["lfn"] + wuerfe
     beginn = time.monotonic()
+    vorher = {(z.zeile, z.spalte): z.name for z in gitter_lesen(zugang["tabelle"])}
     if knopf:
-        druecken(zugang["knoepfe"][knopf], zugang["felder"], lfn, zugang["ansagen"])
+        druecken(zugang["knoepfe"][knopf], zugang["felder"], lfn, zugang["gehoert"])
     werte = felder_lesen(zugang["felder"])
     zellen = gitter_lesen(zugang["tabelle"])
     vorige = zustand["zahl"] if wuerfe == 1 else None
     fehler = pruefe_felder(werte, lfn) + pruefe_gitter(zellen, werte, vorige)
     fehler += pruefe_farben(zellen, bildschirm())
-    if knopf and mit_ansage:
-        fehler += pruefe_ansagen(zugang["ansagen"].texte, werte)
+    if knopf:
+        fehler += pruefe_gehoertes(zugang["gehoert"], werte, vorher, zellen)
+        fehler += [f"Zelle {z.name!r} hat den Fokus, den {knopf} hat" for z in zellen if z.fokus]
     zustand.update(lfn=lfn, zahl=int(werte["ZAHL"]) if werte["ZAHL"].isdigit() else None)
     print(f"{name}: ZAHL {werte['ZAHL']!r}, LFN {werte['LFN']!r}, Label3 {werte['Label3']!r}, "
-          f"frei {werte['Label23']!r}, belegt {werte['Label8']!r}; "
-          f"{len(zugang['ansagen'].texte) if knopf else 0} Ansage(n); "
-          f"{time.monotonic() - beginn:.2f} s")
+          f"frei {werte['Label23']!r}, belegt {werte['Label8']!r}; gesagt "
+          f"{zugang['gehoert'].ansagen if knopf else []}; {time.monotonic() - beginn:.2f} s")
     for zeile in fehler:
         print(f"  FEHLER: {zeile}")
     return not fehler
@@ -401,33 +391,25 @@ def zugang_finden():
     anwendung = anwendung_finden()
     fenster = fenster_finden(anwendung)
     tabellen = [k for k in kinder(fenster)
-                if k.get_role() == TABELLE and k.get_name() == "Roulettetisch"]
+                if k.get_role() == GITTER and k.get_name() == "Roulettetisch"]
     if len(tabellen) != 1:
-        raise Fehler(f"{len(tabellen)} Tabellen namens 'Roulettetisch'")
+        raise Fehler(f"{len(tabellen)} Listen namens 'Roulettetisch'")
+    if fenster.get_role() != Atspi.Role.FRAME:
+        raise Fehler(f"das Fenster ist ein {fenster.get_role_name()!r}, kein Rahmen")
     print(f"Anwendung {anwendung.get_name()!r} ({anwendung.get_toolkit_name()} "
           f"{anwendung.get_toolkit_version()}), Fenster als {fenster.get_role_name()!r}")
     return {"knoepfe": knoepfe_finden(fenster),
-            "felder": felder_finden(fenster), "tabelle": tabellen[0], "ansagen": Ansagen()}
-
-
-def argumente():
-    teiler = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    teiler.add_argument("--ansage", action="store_true",
-                        help="auch genau eine Ansage je Knopfdruck verlangen")
-    return teiler.parse_args()
+            "felder": felder_finden(fenster), "tabelle": tabellen[0], "gehoert": Gehoert()}
 
 
 def main():
-    args = argumente()
     signal.alarm(120)  # a test that waits forever is a fault: SIGALRM ends it
     Atspi.init()
     try:
-        pruefe_zustandsleser()
         zugang = zugang_finden()
         fenster_aktivieren()
         zustand = {"lfn": 0, "zahl": None}
-        ergebnisse = [fall_pruefen(fall, zugang, zustand, args.ansage) for fall in FAELLE]
-        zugang["ansagen"].abmelden()
+        ergebnisse = [fall_pruefen(fall, zugang, zustand) for fall in FAELLE]
     except Fehler as fehler:
         print(f"FEHLER: {fehler}")
         return 1

@@ -2,12 +2,13 @@
 # What a screen reader gets from the real window: a virtual X display, a private session bus, the
 # accessibility bus on it, and the real program with Qt's AT-SPI bridge always on, in a fresh home
 # and runtime folder; zugang_test.py then reads and presses the window through the accessibility
-# bus alone. Everything started here is ended when the script ends, however it ends; every wait
-# has a limit.
-# Usage: zugang_test.sh QUENTOR [--ansage]
+# bus alone. Then the window suite's accessibility tests run once more on the same display and
+# buses, where Qt hands its events on (offscreen it does not). Everything started here is ended
+# when the script ends, however it ends; every wait has a limit.
+# Usage: zugang_test.sh QUENTOR UI_TESTS
 set -euo pipefail
 quentor=$1
-shift
+ui_tests=$2
 pruefung="$(dirname "$0")/zugang_test.py"
 # Set by main: the temporary folder (sockets, home, logs); the process groups started, in order.
 ordner=""
@@ -159,7 +160,9 @@ main() {
     sitzungsbus_starten
     atspi_starten
     quentor_starten
-    timeout -k 5 150 "$python" -B "$pruefung" "$@"
+    timeout -k 5 150 "$python" -B "$pruefung"
+    QUENTOR_TEST_PLATTFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 timeout -k 5 60 "$ui_tests" \
+        --gtest_filter='Zugang*' --gtest_brief=1
 }
 
 main "$@"
