@@ -206,8 +206,8 @@ void Tabellenansicht::currentChanged(const QModelIndex& neu, const QModelIndex& 
 // numbers.
 void Tabellenansicht::selectionChanged(const QItemSelection& gewaehlt,
                                        const QItemSelection& abgewaehlt) {
-    QAbstractItemView::selectionChanged(gewaehlt,
-                                        abgewaehlt); // NOLINT(bugprone-parent-virtual-call)
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call)
+    QAbstractItemView::selectionChanged(gewaehlt, abgewaehlt);
 }
 
 void Tabellenansicht::mousePressEvent(QMouseEvent* ereignis) {

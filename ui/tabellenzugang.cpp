@@ -147,7 +147,8 @@ QAccessibleInterface* Tabellenzugang::cellAt(int zeile, int spalte) const {
         return nullptr;
     }
     zellen_.resize(static_cast<std::size_t>(childCount()), 0);
-    QAccessible::Id& id = zellen_[static_cast<std::size_t>(zeile * columnCount() + spalte)];
+    const int kind = zeile * columnCount() + spalte;
+    QAccessible::Id& id = zellen_[static_cast<std::size_t>(kind)];
     if (id == 0) {
         id = QAccessible::registerAccessibleInterface(new Zellenzugang(ansicht(), zeile, spalte));
     }
