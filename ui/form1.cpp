@@ -50,6 +50,9 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, Kaesten kaesten, QWidget* el
       kaesten_(std::move(kaesten)),
       tisch_(Umgebung{*this, *this, *this, *this, *this, *zufall_, leser_}),
       modell_(tisch_.tabelle()) {
+    // Before the title: Qt 6.8 makes the window's accessible interface when the title is set,
+    // and keeps it.
+    richteZugangEin();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(qtext(texte::formtitel));
     setFixedSize(pixel(formbreiteTwips), pixel(formhoeheTwips));
@@ -59,7 +62,6 @@ Form1::Form1(std::unique_ptr<Zufallsquelle> zufall, Kaesten kaesten, QWidget* el
     setAutoFillBackground(true);
     setFont(arial(formschrift));
 
-    richteZugangEin();
     erzeugeSteuerelemente();
     verbindeEreignisse();
     Form_Load();
