@@ -3,7 +3,9 @@
 # sources of HEAD (git archive) in another folder, with another umask, locale and time zone, the
 # time SOURCE_DATE_EPOCH taken over (the copy has no git history). The first release must be there
 # (freigabe/linux/paket.sh, freigabe/linux/arm64.sh, freigabe/windows/windows.sh); the second Windows build takes Qt from
-# the same cache, and the second arm64 and Windows builds build no tests. Only the time is taken
+# the same cache, and the second arm64 and Windows builds build no tests. The second Windows build
+# signs nothing itself: it attaches the first build's signatures (freigabe/windows/signieren.sh),
+# so its bytes are the first's only when its unsigned files are too. Only the time is taken
 # from the release's settings here: the release steps of the second build set the rest themselves.
 # Usage: bash freigabe/gemeinsam/nachbauen.sh deb|arm64|windows
 set -euo pipefail
@@ -104,6 +106,18 @@ nachbau_behalten() {
     echo "Der zweite Bau liegt in $ziel." >&2
 }
 
+# The signatures of the first build in BUILD_FOLDER, to be attached by the second, checked against
+# its authority (the throwaway one when it signed with it).
+# Usage: signaturen_mitgeben BUILD_FOLDER
+signaturen_mitgeben() {
+    export QUENTOR_SIGNATUREN="$PWD/$1/signatur/signaturen"
+    echo "Der zweite Bau hängt die $(find "$QUENTOR_SIGNATUREN" -name '*.p7s' | wc -l) Signaturen" \
+        "des ersten an ($1/signatur/signaturen)"
+    if [ -f "$1/signatur/wegwerf-ca.pem" ] && [ -z "${QUENTOR_SIGNATUR_CA:-}" ]; then
+        export QUENTOR_SIGNATUR_CA="$PWD/$1/signatur/wegwerf-ca.pem"
+    fi
+}
+
 main() {
     local art=${1:-} bau quelle
     freigabe_zeit
@@ -111,6 +125,7 @@ main() {
     # The Windows release is built on Debian 13, as freigabe/windows/windows.sh does.
     if [ "$art" = windows ]; then
         wurzel_windows_oder_weiter freigabe/gemeinsam/nachbauen.sh windows
+        signaturen_mitgeben "$bau"
     fi
     vorher_pruefen "$bau"
     zweit=$(mktemp -d)

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
-# The Windows installer under Wine, as a user would use it silently: installs into a folder of the
-# test (/S /D=...), starts the installed quentor.exe (with no display) and quentor-skript.exe
-# --version, finds the Start-menu entry and the entry in the list of installed programs, then
-# uninstalls silently and finds the folder, the entry and the Start-menu entry gone.
-# Usage: bash freigabe/windows/installationsprogramm_test.sh SETUP.exe VERSION   (WINEPREFIX set, no DISPLAY)
+# The Windows installer under Wine, as a player would use it silently, for all users and for the
+# current user: installs the release (for all users into a folder of the test, /D=...), finds its
+# files with valid signatures (the uninstaller's too), the Start-menu entry and the entry in the
+# list of installed programs, starts the installed quentor.exe (with no display) and
+# quentor-skript.exe --version. A player's own file is put into the folder; then the installer
+# of a later version (a test build) is installed over it, in the same folder, and exactly its files
+# must be there, with one entry in the list and one in the Start menu. Its uninstaller must
+# remove what was installed and leave the player's file, and no key or value of it may be left
+# in the registry.
+# Usage: bash freigabe/windows/installationsprogramm_test.sh SETUP.exe VERSION NEWER-SETUP.exe NEWER.zip NEWER-VERSION CA.pem
+#        (WINEPREFIX set, no DISPLAY)
 set -euo pipefail
 
-ziel_windows='C:\quentor-test\Quentor'
-ziel="$WINEPREFIX/drive_c/quentor-test/Quentor"
-eintrag='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quentor'
-startmenue="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quentor.lnk"
+eintrag='Software\Microsoft\Windows\CurrentVersion\Uninstall\Quentor'
+spielerdatei="Meine Permanenz.txt"
 # The number of failed checks.
 fehler=0
 
@@ -32,20 +36,69 @@ warte() {
 # True when the path does not exist.
 fehlt() { [ ! -e "$1" ]; }
 
-# Installs silently into the test's folder and finds the files, the Start-menu entry and the
-# entry in the list of installed programs.
+# Prints the registry hive of MODE (AllUsers, CurrentUser).
+hive() { if [ "$1" = AllUsers ]; then echo HKLM; else echo HKCU; fi; }
+
+# Prints the value NAME of the entry in the list of installed programs in HIVE; fails without it.
+# Usage: eintragswert HIVE NAME
+eintragswert() {
+    wine reg query "$1\\$eintrag" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | grep .
+}
+
+# The Start-menu entries named Quentor, in every user's and the all-users' Start menu.
+startmenue_eintraege() {
+    find "$WINEPREFIX/drive_c" -path '*Start Menu*' -iname 'Quentor*.lnk' | wc -l
+}
+
+# All keys and values of the registry that name Quentor, one a line (HKLM and HKCU as reg
+# exports them, in UTF-16).
+registry_spuren() {
+    local hive datei
+    datei=$(mktemp --suffix=.reg)
+    for hive in HKLM HKCU; do
+        wine reg export "$hive" "$(winepath -w "$datei")" /y >/dev/null 2>&1
+        iconv -f UTF-16 -t UTF-8 "$datei" | tr -d '\r' | grep -i quentor || true
+    done
+    rm -f "$datei"
+}
+
+# Every program and DLL in FOLDER, the uninstaller included, is validly signed.
+# Usage: signaturen_pruefen FOLDER
+signaturen_pruefen() {
+    local datei anzahl=0
+    while IFS= read -r -d '' datei; do
+        osslsigncode verify -CAfile "$ca" -in "$datei" >/dev/null 2>&1 ||
+            falsch "${datei#"$1/"} ist nicht gültig signiert"
+        anzahl=$((anzahl + 1))
+    done < <(find "$1" \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+    echo "  $anzahl installierte Programme und DLLs gültig signiert"
+}
+
+# Installs SETUP silently in MODE (and OPTIONS); sets ordner, the folder it names in its entry.
+# Usage: installieren SETUP MODE OPTION...
 installieren() {
-    local datei registrierung wert
-    wine "$setup" /S "/D=$ziel_windows" || falsch "das Installationsprogramm endet mit Status $?"
+    local setup=$1 modus=$2 ort
+    shift 2
+    ordner=""
+    wine "$setup" /S "/$modus" "$@" || falsch "${setup##*/} endet mit Status $?"
+    ort=$(eintragswert "$(hive "$modus")" InstallLocation) || { falsch "kein Eintrag in $(hive "$modus")"; return; }
+    ordner=$(realpath -m "$(winepath -u "$ort")")
+}
+
+# The release's files, the Start-menu entry and its entry in the list of programs (in HIVE,
+# with VERSION).
+# Usage: installation_pruefen HIVE VERSION
+installation_pruefen() {
+    local datei wert
     for datei in quentor.exe quentor-skript.exe Qt6Core.dll platforms/qwindows.dll \
         translations/qtbase_de.qm LICENSE Deinstallieren.exe; do
-        [ -f "$ziel/$datei" ] || falsch "$datei ist nicht installiert"
+        [ -f "$ordner/$datei" ] || falsch "$datei ist nicht installiert"
     done
-    [ -f "$startmenue" ] || falsch "kein Eintrag Quentor im Startmenü"
-    registrierung=$(wine reg query "$eintrag" 2>/dev/null | tr -d '\r' || true)
-    for wert in "DisplayName    REG_SZ    Quentor" "DisplayVersion    REG_SZ    $version" \
-        "Publisher    REG_SZ    Quentor-Team"; do
-        grep -qF "$wert" <<<"$registrierung" || falsch "in der Liste der Programme fehlt: $wert"
+    [ "$(startmenue_eintraege)" = 1 ] || falsch "$(startmenue_eintraege) Einträge Quentor im Startmenü"
+    for wert in "DisplayName=Quentor" "DisplayVersion=$2" "Publisher=Quentor-Team"; do
+        [ "$(eintragswert "$1" "${wert%%=*}")" = "${wert#*=}" ] ||
+            falsch "in der Liste der Programme ($1) fehlt: $wert"
     done
 }
 
@@ -53,7 +106,7 @@ installieren() {
 # once; still running after five seconds, it has opened its window.
 fenster_startet() {
     local programm status
-    wine "$ziel/quentor.exe" >/dev/null 2>&1 &
+    wine "$ordner/quentor.exe" >/dev/null 2>&1 &
     programm=$!
     sleep 5
     if kill -0 "$programm" 2>/dev/null; then
@@ -65,34 +118,82 @@ fenster_startet() {
     fi
 }
 
-# The installed quentor-skript.exe names its version.
+# The installed quentor-skript.exe names VERSION.
+# Usage: skript_antwortet VERSION
 skript_antwortet() {
     local antwort
-    antwort=$(wine "$ziel/quentor-skript.exe" --version 2>/dev/null | tr -d '\r' || true)
-    [ "$antwort" = "quentor-skript $version" ] ||
-        falsch "quentor-skript.exe --version antwortet '$antwort'"
+    antwort=$(wine "$ordner/quentor-skript.exe" --version 2>/dev/null | tr -d '\r' || true)
+    [ "$antwort" = "quentor-skript $1" ] || falsch "quentor-skript.exe --version antwortet '$antwort'"
 }
 
-# Uninstalls silently and finds the folder, the Start-menu entry and the entry in the list of
-# installed programs gone.
+# The files in the folder are exactly the newer zip's, its uninstaller and the player's file.
+genau_die_neuen() {
+    local erwartet
+    erwartet=$( (python3 -c 'import sys, zipfile
+for n in zipfile.ZipFile(sys.argv[1]).namelist():
+    if not n.endswith("/"): print(n.split("/", 1)[1])' "$neu_zip"
+        printf '%s\n' Deinstallieren.exe "$spielerdatei") | sort)
+    diff <(echo "$erwartet") <(cd "$ordner" && find . -type f | sed 's|^\./||' | sort) ||
+        falsch "nach der Aktualisierung andere Dateien als die der neuen Version (oben: erwartet -)"
+}
+
+# After the newer version: its files, its version, one entry in the list, none in the other
+# hive, one in the Start menu; the player's file kept.
+# Usage: aktualisierung_pruefen MODE
+aktualisierung_pruefen() {
+    local andere=HKLM
+    [ "$1" = CurrentUser ] || andere=HKCU
+    genau_die_neuen
+    installation_pruefen "$(hive "$1")" "$neu_version"
+    skript_antwortet "$neu_version"
+    ! eintragswert "$andere" DisplayName >/dev/null || falsch "ein zweiter Eintrag in $andere"
+}
+
+# Uninstalls silently in MODE: the player's file stays alone, no Start-menu entry, no trace in the
+# registry beyond those of BEFORE (the registry's lines naming Quentor before the test).
+# Usage: deinstallieren MODE BEFORE
 deinstallieren() {
-    wine "$ziel/Deinstallieren.exe" /S || falsch "das Deinstallationsprogramm endet mit Status $?"
-    warte fehlt "$ziel" || falsch "der Ordner $ziel_windows bleibt nach der Deinstallation"
-    fehlt "$startmenue" || falsch "der Eintrag im Startmenü bleibt nach der Deinstallation"
-    if wine reg query "$eintrag" >/dev/null 2>&1; then
-        falsch "der Eintrag in der Liste der Programme bleibt nach der Deinstallation"
-    fi
+    wine "$ordner/Deinstallieren.exe" /S "/$1" || falsch "das Deinstallationsprogramm endet mit Status $?"
+    warte fehlt "$ordner/Deinstallieren.exe" || falsch "das Deinstallationsprogramm bleibt"
+    [ "$(cd "$ordner" && find . -mindepth 1 | sed 's|^\./||')" = "$spielerdatei" ] ||
+        falsch "nach der Deinstallation bleibt mehr als die Datei des Spielers: $(ls -A "$ordner")"
+    [ "$(startmenue_eintraege)" = 0 ] || falsch "der Eintrag im Startmenü bleibt"
+    comm -13 <(echo "$2" | sort) <(registry_spuren | sort) | grep . &&
+        falsch "in der Registry bleibt, was oben steht"
+    rm -f "$ordner/$spielerdatei"
+    rmdir "$ordner"
+}
+
+# The whole round in MODE: the release, the newer version over it, uninstalled.
+# Usage: runde MODE OPTION...
+runde() {
+    local modus=$1 vorher
+    shift
+    echo "Installationsprogramm für $modus:"
+    vorher=$(registry_spuren)
+    installieren "$setup" "$modus" "$@"
+    [ -n "${ordner:-}" ] || return 0
+    installation_pruefen "$(hive "$modus")" "$version"
+    signaturen_pruefen "$ordner"
+    fenster_startet
+    skript_antwortet "$version"
+    echo "Eine Datei des Spielers" >"$ordner/$spielerdatei"
+    installieren "$neu_setup" "$modus"
+    aktualisierung_pruefen "$modus"
+    deinstallieren "$modus" "$vorher"
 }
 
 main() {
-    setup=$1 version=$2
+    setup=$1 version=$2 neu_setup=$3 neu_zip=$4 neu_version=$5 ca=$6
     rm -rf "$WINEPREFIX/drive_c/quentor-test"
-    installieren
-    fenster_startet
-    skript_antwortet
-    deinstallieren
+    runde AllUsers '/D=C:\quentor-test\Quentor'
+    [ "${ordner:-}" = "$(realpath -m "$WINEPREFIX/drive_c/quentor-test/Quentor")" ] ||
+        falsch "für alle Benutzer nicht in den gewählten Ordner installiert: ${ordner:-}"
+    ordner=""
+    runde CurrentUser
     [ "$fehler" -eq 0 ] || exit 1
-    echo "Installationsprogramm geprüft: installiert, gestartet, deinstalliert"
+    echo "Installationsprogramm geprüft: installiert, gestartet, auf $neu_version aktualisiert," \
+        "deinstalliert; für alle Benutzer und für den Benutzer"
 }
 
 main "$@"

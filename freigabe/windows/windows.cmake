@@ -57,6 +57,15 @@ set(CPACK_NSIS_UNINSTALL_NAME Deinstallieren)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/packaging/symbol/quentor.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/packaging/symbol/quentor.ico)
 
+# Every program and DLL, the installer and its uninstaller signed (freigabe/windows/signieren.sh,
+# which says with what key); the signatures and the throwaway authority lie in build-windows/signatur.
+set(quentor_signieren bash ${CMAKE_CURRENT_LIST_DIR}/signieren.sh ${CMAKE_BINARY_DIR}/signatur
+    ${PROJECT_NAME} ${QUENTOR_ADRESSE} ${QUENTOR_HERSTELLER})
+set(CPACK_QUENTOR_SIGNIEREN ${quentor_signieren})
+list(JOIN quentor_signieren "\" \"" CPACK_QUENTOR_SIGNIEREN_NSIS)
+set(CPACK_QUENTOR_SIGNIEREN_NSIS "\"${CPACK_QUENTOR_SIGNIEREN_NSIS}\"")
+list(PREPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/signieren.cmake)
+
 # A reproducible zip holds its entries in the order of their sorted names.
 if(QUENTOR_REPRODUZIERBAR)
   set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/zip_sortieren.cmake)

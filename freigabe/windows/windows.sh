@@ -2,8 +2,10 @@
 # Builds everything for 64-bit Windows, the window included (MinGW-w64, CMake preset `windows`,
 # folder build-windows/), with warnings as errors and runs the tests under Wine. Qt for Windows
 # comes from freigabe/windows/qt-windows.sh, built once into a cache folder. Then makes the release (the
-# zip and the installer, CPack) and tries the installer under Wine, and shows the real window under
-# Wine on a virtual X server, saves its picture and compares it with the window drawn on Linux.
+# zip and the installer, CPack, every program in them signed), checks its signatures, builds a
+# test version of a later number and tries the installer under Wine with that installed over it,
+# and shows the real window under Wine on a virtual X server, saves its picture and compares it
+# with the window drawn on Linux.
 # Runs a random session on the real window under Wine and checks that it left no key in the
 # registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
 # and GCC 14 the release is built with: on an older host inside a Debian 13 root
@@ -16,7 +18,7 @@ source freigabe/gemeinsam/wurzel.sh
 source scripts/hilfen/programme.sh
 
 pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WINDOWS_PAKETE[@]}"
-        "${FREIGABE_PAKETE[@]}")
+        "${FREIGABE_PAKETE[@]}" "${SIGNATUR_PAKETE[@]}")
 # The preset's build folder.
 bau=build-windows
 # The result of every step that fails without ending the run: the run's exit status.
@@ -142,17 +144,43 @@ dauerlauf_unter_wine() {
 }
 
 # The release: quentor-VERSION-win64.zip, quentor-VERSION-win64-setup.exe, their bill of
-# materials and SHA256SUMS in build-windows/ (freigabe/windows/windows-freigabe.sh); then its
-# installer tried under Wine.
+# materials and SHA256SUMS in build-windows/ (freigabe/windows/windows-freigabe.sh), its signatures
+# checked; then its installer tried under Wine, with the installer of a later version (a test
+# build, neuere_version) installed over it.
 freigabe_pruefen() {
-    local version
-    version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$bau/CMakeCache.txt")
-    if bash freigabe/windows/windows-freigabe.sh "$bau"; then
-        bash freigabe/windows/installationsprogramm_test.sh \
-            "$bau/quentor-$version-win64-setup.exe" "$version" || status=1
+    local version neu
+    version=$(projektversion "$bau")
+    if bash freigabe/windows/windows-freigabe.sh "$bau" && neuere_version "$version.1"; then
+        neu="$bau/neuer/quentor-$version.1-win64"
+        bash freigabe/windows/signaturen_test.sh "$bau/quentor-$version-win64.zip" \
+            "$bau/quentor-$version-win64-setup.exe" "$bau/signatur/wegwerf-ca.pem" || status=1
+        bash freigabe/windows/installationsprogramm_test.sh "$bau/quentor-$version-win64-setup.exe" \
+            "$version" "$neu-setup.exe" "$neu.zip" "$version.1" "$bau/signatur/wegwerf-ca.pem" ||
+            status=1
     else
         status=1
     fi
+}
+
+# Prints the version the build folder FOLDER was configured with.
+# Usage: projektversion FOLDER
+projektversion() {
+    sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
+}
+
+# The release of the same sources as VERSION, a test build in build-windows/neuer without tests,
+# for the installer's upgrade check; its output is shown only when it fails.
+# Usage: neuere_version VERSION
+neuere_version() {
+    local neu="$bau/neuer"
+    if ! { cmake --preset windows -B "$neu" -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF \
+        -DQUENTOR_VERSION="$1" && cmake --build "$neu" -j "$(nproc)" &&
+        bash freigabe/windows/windows-freigabe.sh "$neu"; } >"$neu.log" 2>&1; then
+        cat "$neu.log"
+        echo "Die Testversion $1 ließ sich nicht bauen." >&2
+        return 1
+    fi
+    echo "Testversion $1 gebaut: $neu"
 }
 
 # Ends the test session's Wine, its command interpreter included: its desktop has no display.

@@ -20,6 +20,9 @@ WINDOWS_PAKETE=(cmake make g++-mingw-w64-x86-64-posix googletest nlohmann-json3-
 ARM64_PAKETE=(g++-aarch64-linux-gnu qemu-user-static binfmt-support arch-test mmdebstrap googletest
               qt6-base-dev:arm64 qt6-qpa-plugins:arm64 qt6-gtk-platformtheme:arm64
               qt6-wayland:arm64)
+# The Windows release's signatures (freigabe/windows/signieren.sh): osslsigncode, and openssl for
+# the throwaway authority.
+SIGNATUR_PAKETE=(osslsigncode openssl)
 # Qt for Windows, built from its Debian source package by freigabe/windows/qt-windows.sh.
 QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev
                    qt6-base-dev-tools qt6-translations-l10n)
