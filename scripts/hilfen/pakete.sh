@@ -23,7 +23,8 @@ ARM64_PAKETE=(g++-aarch64-linux-gnu qemu-user-static binfmt-support arch-test mm
 # Qt for Windows, built from its Debian source package by freigabe/windows/qt-windows.sh.
 QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev
                    qt6-base-dev-tools qt6-translations-l10n)
-# The release steps' bill of materials (freigabe/stueckliste).
-FREIGABE_PAKETE=(python3)
+# The release steps' bill of materials (freigabe/stueckliste) and the signature of their checksums
+# (gpg makes it with its agent, gpgv checks it as a player does).
+FREIGABE_PAKETE=(python3 gpg gpg-agent gpgv)
 PAKET_PAKETE=(desktop-file-utils appstream lintian dpkg-dev librsvg2-bin)
 SYMBOL_PAKETE=(librsvg2-bin imagemagick)
