@@ -147,3 +147,29 @@ openpgp_signieren_in() {
 openpgp_art() {
     if [ -n "${QUENTOR_OPENPGP_SCHLUESSEL:-}" ]; then echo "des Betreuers"; else echo "Wegwerfschlüssel"; fi
 }
+
+# Clear-signs IN into OUT with FOLDER's key (the maintainer's or FOLDER's throwaway key).
+# Usage: openpgp_klartext_signieren FOLDER IN OUT
+openpgp_klartext_signieren() {
+    openpgp_mit_heim openpgp_klartext_in "$@"
+}
+
+# Usage: openpgp_klartext_in FOLDER IN OUT   (in openpgp_mit_heim)
+openpgp_klartext_in() {
+    local fingerabdruck
+    fingerabdruck=$(openpgp_schluessel_laden "$1") && [ -n "$fingerabdruck" ] || return
+    openpgp_klartext "$fingerabdruck" "$2" "$3"
+}
+
+# Writes the public half of FOLDER's key to FILE as a binary keyring.
+# Usage: openpgp_schluessel_ausgeben FOLDER FILE
+openpgp_schluessel_ausgeben() {
+    openpgp_mit_heim openpgp_oeffentlich_in "$@"
+}
+
+# Usage: openpgp_oeffentlich_in FOLDER FILE   (in openpgp_mit_heim)
+openpgp_oeffentlich_in() {
+    local fingerabdruck
+    fingerabdruck=$(openpgp_schluessel_laden "$1") && [ -n "$fingerabdruck" ] || return
+    openpgp_oeffentlich "$fingerabdruck" "$2"
+}

@@ -26,5 +26,7 @@ QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-bas
 # The release steps' bill of materials (freigabe/stueckliste) and the signature of their checksums
 # (gpg makes it with its agent, gpgv checks it as a player does).
 FREIGABE_PAKETE=(python3 gpg gpg-agent gpgv)
+# The apt repository (freigabe/linux/paketquelle.sh): apt-ftparchive, and lintian for the keyring package.
+PAKETQUELLE_PAKETE=(apt-utils lintian)
 PAKET_PAKETE=(desktop-file-utils appstream lintian dpkg-dev librsvg2-bin)
 SYMBOL_PAKETE=(librsvg2-bin imagemagick)
