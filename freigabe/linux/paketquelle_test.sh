@@ -33,13 +33,13 @@ suite=""
 # signatures with gpgv, Debian 13's with sqv.
 declare -A erwartet=(
     [inrelease_veraendert.bookworm]="BADSIG"
-    [inrelease_veraendert.trixie]="Bad signature"
+    [inrelease_veraendert.trixie]="Message has been manipulated"
     [fremder_schluessel.bookworm]="NO_PUBKEY"
     [fremder_schluessel.trixie]="Missing key"
     [packages_veraendert.bookworm]="Hash Sum mismatch|File has unexpected size"
     [packages_veraendert.trixie]="Hash Sum mismatch|File has unexpected size"
-    [ohne_signatur.bookworm]="is not signed"
-    [ohne_signatur.trixie]="is not signed"
+    [ohne_signatur.bookworm]="is no longer signed"
+    [ohne_signatur.trixie]="is no longer signed"
 )
 faelle=(inrelease_veraendert fremder_schluessel packages_veraendert ohne_signatur)
 
