@@ -1,8 +1,11 @@
 # What the release steps share (freigabe/linux/paket.sh, freigabe/linux/arm64.sh, freigabe/gemeinsam/nachbauen.sh,
 # freigabe/windows/windows-freigabe.sh and paket-pruefen.sh), as functions: the release's time and
-# settings, and its checksums. Sourcing it defines them and changes nothing else. The release's
-# bill of materials comes from freigabe/stueckliste.
+# settings, and its checksums with their OpenPGP signature (freigabe/gemeinsam/openpgp.sh, sourced
+# here too). Sourcing it defines them and changes nothing else. The release's bill of materials
+# comes from freigabe/stueckliste.
 # shellcheck shell=bash
+# shellcheck source=freigabe/gemeinsam/openpgp.sh
+source "$(dirname "${BASH_SOURCE[0]}")/openpgp.sh"
 
 # Exports SOURCE_DATE_EPOCH, the time of every file and archive header of a release: the last
 # commit's (as Debian does) unless it is given, and without git (a source tarball) it must be
@@ -28,7 +31,10 @@ freigabe_umgebung() {
     export TZ=UTC
 }
 
-# Writes FOLDER/SHA256SUMS for the named files in FOLDER, as `sha256sum -c` reads it, and checks it.
+# Writes FOLDER/SHA256SUMS for the named files in FOLDER, as `sha256sum -c` reads it, and checks it;
+# then signs it (SHA256SUMS.asc, with the public key beside it: openpgp_pruefsummen_signieren) and
+# checks the signature. Signature and key are not listed in SHA256SUMS, which stays the same bytes
+# whoever signs.
 # Usage: freigabe_pruefsummen FOLDER FILE...
 freigabe_pruefsummen() {
     local ordner=$1
@@ -36,4 +42,5 @@ freigabe_pruefsummen() {
     (cd "$ordner" && sha256sum -- "$@" >SHA256SUMS && sha256sum --quiet -c SHA256SUMS) || return
     echo "Prüfsummen: $ordner/SHA256SUMS"
     sed 's/^/  /' "$ordner/SHA256SUMS"
+    openpgp_pruefsummen_signieren "$ordner"
 }

@@ -146,7 +146,7 @@ wurzel_windows_oder_weiter() {
     shift 2
     ziel="$(wurzel_cache)/debian13"
     wurzel_debian13_bereit "$ziel" || exit
-    ordner=$(wurzel_quellordner)
+    ordner=$(wurzel_quellordner)$(wurzel_schluesselordner)
     echo "Weiter in Debian 13 ($ziel): $skript $argumente" >&2
     # shellcheck disable=SC2016 # expanded by the bash inside the root
     wurzel_ausfuehren "$ziel" trixie "" "$ordner" \
@@ -158,6 +158,8 @@ wurzel_windows_oder_weiter() {
     wurzel_ausfuehren "$ziel" trixie "" "$ordner" \
         setpriv --reuid="$(id -u)" --regid="$(id -g)" --clear-groups \
         env HOME="$heim" SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" \
+        QUENTOR_OPENPGP_SCHLUESSEL="${QUENTOR_OPENPGP_SCHLUESSEL:-}" \
+        QUENTOR_OPENPGP_PASSWORT="${QUENTOR_OPENPGP_PASSWORT:-}" \
         bash -c 'cd "$1" && eval "exec bash $2 $3"' _ "$PWD" "$skript" "$argumente" || status=$?
     exit "$status"
 }
@@ -180,6 +182,17 @@ wurzel_quellordner() {
     git_ordner=$(git rev-parse --path-format=absolute --git-common-dir 2>/dev/null || true)
     case "$git_ordner" in "" | "$PWD"/*) ;; *) ordner+=$'\n'$git_ordner ;; esac
     printf '%s\n' "$ordner"
+}
+
+# Prints the folders of the maintainer's signing key and passphrase files (openpgp.sh), each on a
+# line of its own after a line break, or nothing when none is given: they are mounted in the root
+# for the release's signature.
+# Usage: wurzel_schluesselordner
+wurzel_schluesselordner() {
+    local datei
+    for datei in "${QUENTOR_OPENPGP_SCHLUESSEL:-}" "${QUENTOR_OPENPGP_PASSWORT:-}"; do
+        [ -z "$datei" ] || printf '\n%s' "$(dirname "$(realpath -m "$datei")")"
+    done
 }
 
 # Prints the caller's home folder inside the root in FOLDER: root's own, or for any other user one

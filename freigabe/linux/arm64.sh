@@ -88,7 +88,7 @@ tests_unter_qemu() {
 # The package from the build folder, with the release's settings, checked; its path on the last
 # line of the output, everything else (cpack's log when it fails, the checks) on stderr.
 paket_bauen() {
-    rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS
+    rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS "$bau"/SHA256SUMS.asc
     local protokoll pakete
     protokoll=$(mktemp) || return
     if ! (freigabe_umgebung && cpack --preset arm64) >"$protokoll" 2>&1; then

@@ -14,7 +14,7 @@ bau=build-paket
 # The package, built by the preset's workflow with the release's settings (freigabe_umgebung, in a
 # subshell of its own); the build's output (in protokoll) is shown only when it fails.
 paket_bauen() {
-    rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS
+    rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS "$bau"/SHA256SUMS.asc
     if ! (freigabe_umgebung && CMAKE_BUILD_PARALLEL_LEVEL=$(nproc) cmake --workflow --preset paket \
         >"$protokoll" 2>&1); then
         cat "$protokoll"

@@ -26,7 +26,10 @@ SIGNATUR_PAKETE=(osslsigncode openssl)
 # Qt for Windows, built from its Debian source package by freigabe/windows/qt-windows.sh.
 QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev
                    qt6-base-dev-tools qt6-translations-l10n)
-# The release steps' bill of materials (freigabe/stueckliste).
-FREIGABE_PAKETE=(python3)
+# The release steps' bill of materials (freigabe/stueckliste) and the signature of their checksums
+# (gpg makes it with its agent, gpgv checks it as a player does).
+FREIGABE_PAKETE=(python3 gpg gpg-agent gpgv)
+# The apt repository (freigabe/linux/paketquelle.sh): apt-ftparchive, and lintian for the keyring package.
+PAKETQUELLE_PAKETE=(apt-utils lintian)
 PAKET_PAKETE=(desktop-file-utils appstream lintian dpkg-dev librsvg2-bin)
 SYMBOL_PAKETE=(librsvg2-bin imagemagick)

@@ -1,0 +1,242 @@
+#!/usr/bin/env bash
+# Proves the signed apt repository (freigabe/linux/paketquelle.sh) as a player meets it, in a fresh
+# Debian 12 and a fresh Debian 13 root (amd64, mmdebstrap, freigabe/gemeinsam/wurzel.sh; root or
+# sudo), the repository served from a folder (file: URI): the keyring package installed from the
+# repository's pool, apt update, apt install quentor, the program started; then four spoiled
+# copies of a repository with a newer version (a test build of the amd64 package, signed with the
+# same key) that apt must refuse with its own message, the old version staying installed: InRelease
+# edited after signing, InRelease signed by another key, a Packages file changed after signing, no
+# signature at all; then the good newer repository, which apt update and apt upgrade bring. In the
+# Debian 12 root the arm64 package is also fetched through the same signed repository. Needs the
+# two release packages (freigabe/linux/paket.sh, freigabe/linux/arm64.sh --paket); the newer test
+# build is kept in build-paket-hoeher/. The roots are removed afterwards.
+# Usage: bash freigabe/linux/paketquelle_test.sh
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+source scripts/hilfen/pakete.sh
+source freigabe/gemeinsam/freigabe.sh
+source freigabe/gemeinsam/wurzel.sh
+
+# The newer test build's folder, kept for the next run.
+hoeher=build-paket-hoeher
+# Set by main: the work folder (repositories, the copy served), the served copy and its address,
+# the versions, the root in use and its release.
+arbeit=""
+quelle=""
+uri=""
+alt=""
+neu=""
+wurzel=""
+suite=""
+
+# apt's message for each spoiled repository and each Debian release: Debian 12's apt checks
+# signatures with gpgv, Debian 13's with sqv.
+declare -A erwartet=(
+    [inrelease_veraendert.bookworm]="BADSIG"
+    [inrelease_veraendert.trixie]="Message has been manipulated"
+    [fremder_schluessel.bookworm]="NO_PUBKEY"
+    [fremder_schluessel.trixie]="Missing key"
+    [packages_veraendert.bookworm]="Hash Sum mismatch|File has unexpected size"
+    [packages_veraendert.trixie]="Hash Sum mismatch|File has unexpected size"
+    [ohne_signatur.bookworm]="is no longer signed"
+    [ohne_signatur.trixie]="is no longer signed"
+)
+faelle=(inrelease_veraendert fremder_schluessel packages_veraendert ohne_signatur)
+
+# Prints the release package of ARCHITECTURE; fails when it was not built.
+# Usage: freigabe_paket FOLDER ARCHITECTURE
+freigabe_paket() {
+    local pakete=("$1"/quentor_*_"$2".deb)
+    if [ ! -f "${pakete[0]}" ]; then
+        echo "Kein Paket in $1/: erst die Freigabe bauen (paket.sh, arm64.sh --paket)." >&2
+        return 1
+    fi
+    printf '%s\n' "${pakete[0]}"
+}
+
+# The amd64 package of VERSION, built with the release's settings in the kept folder; prints it.
+# Usage: hoeheres_paket VERSION
+hoeheres_paket() {
+    local protokoll="$arbeit/hoeher.log"
+    rm -f "$hoeher"/quentor_*.deb
+    if ! (freigabe_umgebung && cmake --preset paket -B "$hoeher" -DQUENTOR_VERSION="$1" &&
+        cmake --build "$hoeher" -j "$(nproc)" && cd "$hoeher" && cpack -G DEB) >"$protokoll" 2>&1; then
+        cat "$protokoll" >&2
+        echo "Der Bau von Version $1 ist fehlgeschlagen." >&2
+        return 1
+    fi
+    freigabe_paket "$hoeher" amd64
+}
+
+# A repository for the served address in FOLDER from PAKET.deb..., its output shown on failure.
+# Usage: paketquelle FOLDER PAKET.deb...
+paketquelle() {
+    local ziel=$1
+    shift
+    bash freigabe/linux/paketquelle.sh --uri "$uri" --ziel "$ziel" "$@" >"$arbeit/quelle.log" 2>&1 ||
+        { cat "$arbeit/quelle.log" >&2; return 1; }
+}
+
+# The repository in FOLDER/apt becomes the one served.
+# Usage: bereitstellen FOLDER
+bereitstellen() {
+    rm -rf "$quelle"
+    cp -a "$1/apt" "$quelle"
+}
+
+# The spoiled copies: each changes the served repository in its own way.
+inrelease_veraendert() {
+    sed -i 's/^Label: Quentor$/Label: Quentor2/' "$quelle/dists/stable/InRelease"
+}
+fremder_schluessel() {
+    QUENTOR_OPENPGP_SCHLUESSEL="" openpgp_klartext_signieren "$arbeit/fremd" \
+        "$quelle/dists/stable/Release" "$quelle/dists/stable/InRelease" 2>/dev/null
+}
+packages_veraendert() {
+    local ordner="$quelle/dists/stable/main/binary-amd64"
+    sed -i 's/^Section: utils$/Section: games/' "$ordner/Packages"
+    gzip -9n <"$ordner/Packages" >"$ordner/Packages.gz"
+}
+ohne_signatur() {
+    rm "$quelle/dists/stable/InRelease"
+}
+
+# Runs COMMAND... as root in the root, the work folder mounted, apt without questions.
+# Usage: drinnen COMMAND...
+drinnen() {
+    wurzel_ausfuehren "$wurzel" "$suite" "" "$arbeit" env DEBIAN_FRONTEND=noninteractive "$@"
+}
+
+# The same, its output shown only when it fails.
+# Usage: still COMMAND...
+still() {
+    local ausgabe
+    ausgabe=$(drinnen "$@" 2>&1) || { printf '%s\n' "$ausgabe" >&2; return 1; }
+}
+
+# The installed quentor is of VERSION, and its script driver says so.
+# Usage: version_pruefen VERSION
+version_pruefen() {
+    local paket skript
+    # shellcheck disable=SC2016 # dpkg-query's own field syntax
+    paket=$(drinnen dpkg-query -W -f '${Version}' quentor)
+    skript=$(drinnen quentor-skript --version)
+    echo "  installiert: $paket, quentor-skript --version: $skript"
+    [ "$paket" = "$1" ] && [ "$skript" = "quentor-skript $1" ]
+}
+
+# The window, offscreen, still runs after three seconds.
+starten() {
+    # shellcheck disable=SC2016 # expanded by the bash inside the root
+    drinnen bash -c 'QT_QPA_PLATFORM=offscreen quentor >/tmp/quentor.log 2>&1 & p=$!
+        sleep 3
+        if kill -0 "$p"; then kill "$p"; echo "  das Fenster läuft nach 3 s"; else cat /tmp/quentor.log; exit 1; fi'
+}
+
+# The keyring package from the served pool, apt update, apt install quentor, started.
+installieren() {
+    still apt-get install -y -qq "$quelle/pool/main/q/quentor-archive-keyring/quentor-archive-keyring_${alt}_all.deb"
+    still apt-get update -qq
+    still apt-get install -y -qq quentor
+    version_pruefen "$alt" && starten
+}
+
+# apt update refuses the spoiled repository FALL with its expected message, and apt upgrade
+# leaves the old version. A signature that does not hold is only a warning to apt while it has the
+# repository's earlier lists (it keeps them and ends with status 0): --error-on=any makes every
+# such refusal fail the update.
+# Usage: abgelehnt FALL
+abgelehnt() {
+    local muster=${erwartet[$1.$suite]} ausgabe
+    if ausgabe=$(drinnen apt-get update --error-on=any -qq 2>&1); then
+        echo "$1: apt-get update hat die verdorbene Quelle angenommen." >&2
+        return 1
+    fi
+    { grep -E '^(E|W|Err):' <<<"$ausgabe" | grep -v deb.debian.org || true; } | sed 's/^/  /'
+    if ! grep -Eq "$muster" <<<"$ausgabe"; then
+        echo "$1: apt-get update schlug fehl, aber ohne \"$muster\":" >&2
+        printf '%s\n' "$ausgabe" >&2
+        return 1
+    fi
+    still apt-get upgrade -y -qq
+    version_pruefen "$alt"
+}
+
+# The arm64 package through the same signed repository: apt with arm64 and lists of its own (the
+# root's stay as they are), apt-get download quentor:arm64; its architecture and bytes checked.
+arm64_pruefen() {
+    local apt=(apt-get -o Dir::State::Lists=/tmp/arm64-listen -o Dir::Etc::SourceList=/dev/null
+               -o APT::Architectures::=arm64 -qq)
+    drinnen install -d -o _apt /tmp/arm64-listen/partial /tmp/arm64
+    still "${apt[@]}" update
+    # shellcheck disable=SC2016 # expanded by the bash inside the root
+    drinnen bash -c 'cd /tmp/arm64 && "$@"' _ "${apt[@]}" download quentor:arm64
+    drinnen bash -c 'dpkg-deb -f /tmp/arm64/quentor_*_arm64.deb Architecture; sha256sum /tmp/arm64/quentor_*_arm64.deb' |
+        sed 's/^/  arm64: /'
+    # shellcheck disable=SC2016 # expanded by the bash inside the root
+    drinnen bash -c 'cmp /tmp/arm64/quentor_*_arm64.deb "$1"/pool/main/q/quentor/quentor_*_arm64.deb' _ "$quelle"
+}
+
+# The whole check in a fresh root of Debian SUITE.
+# Usage: in_wurzel SUITE
+in_wurzel() {
+    local beginn=$SECONDS fall
+    suite=$1
+    wurzel="$(wurzel_cache)/paketquelle-$suite"
+    wurzel_anlegen "$wurzel" "$suite" "" ""
+    echo "Debian $suite angelegt in $((SECONDS - beginn)) s"
+    bereitstellen "$arbeit/alt"
+    installieren
+    [ "$suite" != bookworm ] || arm64_pruefen
+    for fall in "${faelle[@]}"; do
+        echo "$suite, $fall:"
+        bereitstellen "$arbeit/neu"
+        "$fall"
+        abgelehnt "$fall"
+    done
+    echo "$suite, die neue Version $neu:"
+    bereitstellen "$arbeit/neu"
+    still apt-get update -qq
+    still apt-get upgrade -y -qq
+    version_pruefen "$neu" && starten
+    wurzel_entfernen "$wurzel"
+    echo "Debian $suite: bestanden in $((SECONDS - beginn)) s"
+}
+
+# The work folder, readable by apt's own user inside, and the repositories in it: the release
+# packages', a newer version's signed with the same key, and another key.
+vorbereiten() {
+    local amd64 arm64 hoeher_deb
+    amd64=$(freigabe_paket build-paket amd64)
+    arm64=$(freigabe_paket build-arm64 arm64)
+    alt=$(dpkg-deb -f "$amd64" Version)
+    neu=$alt.1
+    arbeit=$(mktemp -d /var/tmp/quentor-paketquelle.XXXXXX)
+    chmod 755 "$arbeit"
+    quelle="$arbeit/quelle"
+    uri="file:$quelle/"
+    hoeher_deb=$(hoeheres_paket "$neu")
+    paketquelle "$arbeit/alt" "$amd64" "$arm64"
+    QUENTOR_OPENPGP_SCHLUESSEL=${QUENTOR_OPENPGP_SCHLUESSEL:-$arbeit/alt/wegwerfschluessel/geheim.asc} \
+        paketquelle "$arbeit/neu" "$hoeher_deb"
+    openpgp_wegwerfschluessel "$arbeit/fremd" >/dev/null
+}
+
+aufraeumen() {
+    [ -z "$wurzel" ] || wurzel_entfernen "$wurzel"
+    [ -z "$arbeit" ] || rm -rf "$arbeit"
+}
+
+main() {
+    local beginn=$SECONDS
+    bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${PAKET_PAKETE[@]}" "${FREIGABE_PAKETE[@]}" \
+        "${PAKETQUELLE_PAKETE[@]}" mmdebstrap
+    trap aufraeumen EXIT
+    vorbereiten
+    echo "Paketquellen $alt und $neu bereit in $((SECONDS - beginn)) s"
+    in_wurzel bookworm
+    in_wurzel trixie
+    echo "Paketquelle: alles bestanden in $((SECONDS - beginn)) s"
+}
+
+main "$@"
