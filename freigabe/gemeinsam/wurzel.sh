@@ -142,7 +142,7 @@ wurzel_eingehaengt() {
 # Usage: wurzel_windows_oder_weiter SCRIPT "ARGUMENTS" PACKAGE...
 wurzel_windows_oder_weiter() {
     wurzel_ist_debian13 && return 0
-    local skript=$1 argumente=$2 ziel ordner heim status=0
+    local skript=$1 argumente=$2 ziel ordner heim status=0 schluessel
     shift 2
     ziel="$(wurzel_cache)/debian13"
     wurzel_debian13_bereit "$ziel" || exit
@@ -154,12 +154,11 @@ wurzel_windows_oder_weiter() {
         exit
     # The caller's own user inside, so that what the script writes into the tree is the caller's.
     heim=$(wurzel_heim "$ziel") || exit
+    mapfile -t schluessel < <(wurzel_schluesselumgebung)
     # shellcheck disable=SC2016 # expanded by the bash inside the root
     wurzel_ausfuehren "$ziel" trixie "" "$ordner" \
         setpriv --reuid="$(id -u)" --regid="$(id -g)" --clear-groups \
-        env HOME="$heim" SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" \
-        QUENTOR_OPENPGP_SCHLUESSEL="${QUENTOR_OPENPGP_SCHLUESSEL:-}" \
-        QUENTOR_OPENPGP_PASSWORT="${QUENTOR_OPENPGP_PASSWORT:-}" \
+        env HOME="$heim" SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-}" "${schluessel[@]}" \
         bash -c 'cd "$1" && eval "exec bash $2 $3"' _ "$PWD" "$skript" "$argumente" || status=$?
     exit "$status"
 }
@@ -184,15 +183,28 @@ wurzel_quellordner() {
     printf '%s\n' "$ordner"
 }
 
-# Prints the folders of the maintainer's signing key and passphrase files (openpgp.sh), each on a
-# line of its own after a line break, or nothing when none is given: they are mounted in the root
-# for the release's signature.
+# Prints the maintainer's signing settings that are given, NAME=VALUE one a line: the OpenPGP key
+# (freigabe/gemeinsam/openpgp.sh) and the Windows programs' key and timestamp server
+# (freigabe/windows/signieren.sh). They are handed to the release's run in the root.
+# Usage: wurzel_schluesselumgebung
+wurzel_schluesselumgebung() {
+    local name
+    for name in QUENTOR_OPENPGP_SCHLUESSEL QUENTOR_OPENPGP_PASSWORT QUENTOR_SIGNATUR_PKCS12 \
+        QUENTOR_SIGNATUR_PASSWORTDATEI QUENTOR_SIGNATUR_ZERTIFIKAT QUENTOR_SIGNATUR_SCHLUESSEL \
+        QUENTOR_ZEITSTEMPEL; do
+        [ -z "${!name:-}" ] || printf '%s=%s\n' "$name" "${!name}"
+    done
+}
+
+# Prints the folders of the files those settings name, each on a line of its own after a line
+# break, or nothing when none is given: they are mounted in the root.
 # Usage: wurzel_schluesselordner
 wurzel_schluesselordner() {
-    local datei
-    for datei in "${QUENTOR_OPENPGP_SCHLUESSEL:-}" "${QUENTOR_OPENPGP_PASSWORT:-}"; do
-        [ -z "$datei" ] || printf '\n%s' "$(dirname "$(realpath -m "$datei")")"
-    done
+    local einstellung
+    while IFS= read -r einstellung; do
+        [ "${einstellung%%=*}" = QUENTOR_ZEITSTEMPEL ] ||
+            printf '\n%s' "$(dirname "$(realpath -m "${einstellung#*=}")")"
+    done < <(wurzel_schluesselumgebung)
 }
 
 # Prints the caller's home folder inside the root in FOLDER: root's own, or for any other user one
