@@ -182,7 +182,7 @@ TEST(Beispiel, DieAnleitungZeigtDieMitgelieferteDatei) {
     const QStringList beispiele =
         fundstellen(anleitung(), QStringLiteral(R"re(<pre class="permanenz">(.*?)</pre>)re"));
     ASSERT_EQ(beispiele.size(), 1);
-    const QString gezeigt = beispiele.front();
+    const QString& gezeigt = beispiele.front();
     const QString datei = liesDatei(QUENTOR_BEISPIEL);
     EXPECT_EQ(gezeigt.trimmed().toStdString(), datei.trimmed().toStdString());
     EXPECT_FALSE(werte(datei.toStdString()).empty());
