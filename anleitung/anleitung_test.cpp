@@ -116,23 +116,28 @@ void texteDesFensters(QSet<QString>& texte) {
     }
 }
 
+// The buttons of the modal box once it is shown, read from inside its event loop (the box is
+// shown after this is called); then the box is closed with its escape button or its only one.
+void liesKnoepfe(QSet<QString>& texte, int versuche) {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+        if (versuche > 0) {
+            QTimer::singleShot(10, qApp, [&texte, versuche] { liesKnoepfe(texte, versuche - 1); });
+        }
+        return;
+    }
+    for (const QAbstractButton* knopf : box->buttons()) {
+        fuegeHinzu(texte, knopf->text());
+    }
+    (box->escapeButton() != nullptr ? box->escapeButton() : box->buttons().constFirst())->click();
+}
+
 // The buttons of the window's real question and message boxes, read while they are shown.
 void texteDerKaesten(QSet<QString>& texte) {
-    const auto lies = [&texte] {
-        QTimer::singleShot(0, qApp, [&texte] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            for (const QAbstractButton* knopf : box->buttons()) {
-                fuegeHinzu(texte, knopf->text());
-            }
-            (box->escapeButton() != nullptr ? box->escapeButton() : box->buttons().constFirst())
-                ->click();
-        });
-    };
     QWidget eltern;
-    lies();
+    liesKnoepfe(texte, 500);
     zeigeFrage(&eltern, QStringLiteral("Frage"), QStringLiteral("?"));
-    lies();
+    liesKnoepfe(texte, 500);
     zeigeWarnung(&eltern, QStringLiteral("Meldung"), QStringLiteral("!"));
 }
 
