@@ -42,7 +42,8 @@ erwartete_dateien() {
         erwartet+=("share/icons/hicolor/${n}x$n/apps/$id.png")
     done
     # The guide, its example and the pictures the build drew for it (named in bilder.txt).
-    erwartet+=("$anleitung/anleitung.html" "$anleitung/beispiel.txt")
+    erwartet+=("$anleitung/anleitung.html" "$anleitung/beispiel.txt"
+               share/doc-base/quentor.quentor-anleitung)
     while read -r n; do
         erwartet+=("$anleitung/bilder/$n.png")
     done <"$bau/anleitung/bilder.txt"
@@ -128,14 +129,16 @@ release_pruefen() {
 }
 
 # Every picture the installed guide shows is installed beside it, and the window's man pages, in
-# both languages, name the guide where it lies.
+# both languages, and the doc-base entry name the guide where it lies.
 anleitung_pruefen() {
-    local bild seite
-    for bild in $(sed -n 's/.*<img [^>]*src="\([^"]*\)".*/\1/p' "$usr/$anleitung/anleitung.html"); do
+    local bilder bild seite
+    bilder=$(sed -n 's/.*<img [^>]*src="\([^"]*\)".*/\1/p' "$usr/$anleitung/anleitung.html")
+    [ -n "$bilder" ] || falsch "die installierte Anleitung zeigt kein Bild"
+    for bild in $bilder; do
         [ -f "$usr/$anleitung/$bild" ] || falsch "die Anleitung zeigt $bild, das nicht installiert ist"
     done
-    for seite in "$usr"/share/man/{,de/}man1/quentor.1.gz; do
-        gzip -dc "$seite" | grep -qF "/usr/$anleitung/anleitung.html" ||
+    for seite in "$usr"/share/man/{,de/}man1/quentor.1.gz "$usr"/share/doc-base/quentor.*; do
+        gzip -dcf "$seite" | grep -qF "/usr/$anleitung/anleitung.html" ||
             falsch "${seite#"$usr"/} nennt die Anleitung nicht"
     done
 }
