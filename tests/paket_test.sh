@@ -3,12 +3,14 @@
 # checks what lands there: exactly the expected files, named by the application ID; icons of the
 # size their folder says; desktop entry, AppStream metadata and changelog that agree with each
 # other, the version and the installed programs; the script driver's man page against its German
-# translation, the README and the driver itself.
+# translation, the README and the driver itself; the player's guide with its pictures, named by
+# the window's man pages.
 # Usage: bash tests/paket_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 bau=$1 id=$2 version=$3
 quelle=$(cd "$(dirname "$0")/.." && pwd)
 groessen=(16 22 24 32 48 64 128 256)
+anleitung=share/doc/quentor/anleitung
 # Set by main: the temporary root and its /usr; the number of failures found.
 wurzel=""
 usr=""
@@ -39,6 +41,12 @@ erwartete_dateien() {
     for n in "${groessen[@]}"; do
         erwartet+=("share/icons/hicolor/${n}x$n/apps/$id.png")
     done
+    # The guide, its example and the pictures the build drew for it (named in bilder.txt).
+    erwartet+=("$anleitung/anleitung.html" "$anleitung/beispiel.txt"
+               share/doc-base/quentor.quentor-anleitung)
+    while read -r n; do
+        erwartet+=("$anleitung/bilder/$n.png")
+    done <"$bau/anleitung/bilder.txt"
     printf '%s\n' "${erwartet[@]}"
 }
 
@@ -120,6 +128,21 @@ release_pruefen() {
         falsch "Changelog vom $changelog_datum, <release> vom $release_datum"
 }
 
+# Every picture the installed guide shows is installed beside it, and the window's man pages, in
+# both languages, and the doc-base entry name the guide where it lies.
+anleitung_pruefen() {
+    local bilder bild seite
+    bilder=$(sed -n 's/.*<img [^>]*src="\([^"]*\)".*/\1/p' "$usr/$anleitung/anleitung.html")
+    [ -n "$bilder" ] || falsch "die installierte Anleitung zeigt kein Bild"
+    for bild in $bilder; do
+        [ -f "$usr/$anleitung/$bild" ] || falsch "die Anleitung zeigt $bild, das nicht installiert ist"
+    done
+    for seite in "$usr"/share/man/{,de/}man1/quentor.1.gz "$usr"/share/doc-base/quentor.*; do
+        gzip -dcf "$seite" | grep -qF "/usr/$anleitung/anleitung.html" ||
+            falsch "${seite#"$usr"/} nennt die Anleitung nicht"
+    done
+}
+
 # gzip -n: no name and no time stamp in the header (bytes 4 to 7 hold the time).
 gzip_koepfe_pruefen() {
     local gz kopfbytes
@@ -192,6 +215,7 @@ main() {
     metainfo_pruefen
     release_pruefen
     gzip_koepfe_pruefen
+    anleitung_pruefen
     befehle=$(befehle_seite "$usr/share/man/man1/quentor-skript.1.gz" COMMANDS)
     befehle_vergleichen "$befehle"
     befehle_ausfuehren "$befehle"
