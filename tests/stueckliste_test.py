@@ -64,6 +64,8 @@ class TeilVon(unittest.TestCase):
             ("quentor.exe", "quentor"),
             ("quentor-skript.exe", "quentor"),
             ("LICENSE", "quentor"),
+            ("anleitung/anleitung.html", "quentor"),
+            ("anleitung/bilder/anfang.png", "quentor"),
             ("Qt6Core.dll", "qt6-base"),
             ("platforms/qwindows.dll", "qt6-base"),
             ("styles/qwindowsvistastyle.dll", "qt6-base"),
@@ -77,7 +79,7 @@ class TeilVon(unittest.TestCase):
                 self.assertEqual(self.teil(name), erwartet)
 
     def test_unbekannte_dateien(self):
-        for name in ["README.txt", "bin/quentor.exe", "imageformats/qico.dll", "sub/Qt6Core.dll",
+        for name in ["README.txt", "bin/quentor.exe", "anleitung/notizen.txt", "imageformats/qico.dll", "sub/Qt6Core.dll",
                      "lizenzen/mingw-w64/NOTES.txt", "lizenzen/quentor.txt", "plugins/libfoo.dll"]:
             with self.subTest(name=name), self.assertRaises(Fehler):
                 self.teil(name)

@@ -73,7 +73,9 @@ freigabe_bauen() {
         bash freigabe/linux/arm64.sh --paket
     else
         qt=$(bash freigabe/windows/qt-windows.sh --ordner) &&
-            cmake --preset windows -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF &&
+            bilder=$(bash freigabe/windows/anleitungsbilder.sh build-windows) &&
+            cmake --preset windows -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF \
+                -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder" &&
             cmake --build --preset windows -j "$(nproc)" &&
             bash freigabe/windows/windows-freigabe.sh build-windows
     fi

@@ -23,7 +23,7 @@ def teil_von(name, herkunft=debian_herkunft, dll_datei=mingw_dll):
     herkunft(path) names the Debian package that installed a file, dll_datei(name) the file a
     runtime DLL is copied from."""
     basis = os.path.basename(name)
-    if name in QUENTOR_DATEIEN:
+    if name in QUENTOR_DATEIEN or re.fullmatch(r"anleitung/(anleitung\.html|beispiel\.txt|bilder/\w+\.png)", name):
         return "quentor"
     if (re.fullmatch(r"Qt6\w+\.dll", name) or re.fullmatch(r"(platforms|styles)/\w+\.dll", name)
             or name.startswith("lizenzen/qt/")):

@@ -46,19 +46,25 @@ eintragswert() {
         sed -n "s/^ *$2 *REG_[A-Z_]* *//p" | grep .
 }
 
-# The Start-menu entries named Quentor, in every user's and the all-users' Start menu.
+# The Start-menu entries of Quentor, in every user's and the all-users' Start menu: the entries
+# named Quentor and those in a folder Quentor, one a line as "Quentor/Anleitung.lnk".
 startmenue_eintraege() {
-    find "$WINEPREFIX/drive_c" -path '*Start Menu*' -iname 'Quentor*.lnk' | wc -l
+    find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/*' \( -iname 'Quentor*' -o -ipath '*/Quentor/*' \) |
+        sed 's|.*/Start Menu/Programs/||' | sort
 }
 
-# All keys and values of the registry that name Quentor, one a line (HKLM and HKCU as reg
-# exports them, in UTF-16).
+# All keys and values of the registry that name Quentor, one a line with its key (HKLM and HKCU
+# as reg exports them, in UTF-16); but not Wine's own bookkeeping under Software\Wine (the menu
+# entries it makes for the Linux desktop from the Start menu's), which Windows does not have.
 registry_spuren() {
     local hive datei
     datei=$(mktemp --suffix=.reg)
     for hive in HKLM HKCU; do
         wine reg export "$hive" "$(winepath -w "$datei")" /y >/dev/null 2>&1
-        iconv -f UTF-16 -t UTF-8 "$datei" | tr -d '\r' | grep -i quentor || true
+        iconv -f UTF-16 -t UTF-8 "$datei" | tr -d '\r' | awk '
+            /^\[/ { schluessel = $0; if (tolower($0) ~ /quentor/) print; next }
+            tolower($0) ~ /quentor/ { print schluessel " " $0 }' |
+            grep -v '^\[HKEY_[A-Z_]*\\Software\\Wine\\' || true
     done
     rm -f "$datei"
 }
@@ -90,16 +96,26 @@ installieren() {
 # with VERSION).
 # Usage: installation_pruefen HIVE VERSION
 installation_pruefen() {
-    local datei wert
+    local datei wert bilder
+    bilder=$(anleitungsbilder)
+    [ -n "$bilder" ] || falsch "die installierte Anleitung zeigt keine Bilder"
     for datei in quentor.exe quentor-skript.exe Qt6Core.dll platforms/qwindows.dll \
-        translations/qtbase_de.qm LICENSE Deinstallieren.exe; do
+        translations/qtbase_de.qm LICENSE Deinstallieren.exe anleitung/anleitung.html $bilder; do
         [ -f "$ordner/$datei" ] || falsch "$datei ist nicht installiert"
     done
-    [ "$(startmenue_eintraege)" = 1 ] || falsch "$(startmenue_eintraege) Einträge Quentor im Startmenü"
+    [ "$(startmenue_eintraege | tr '\n' ' ')" = "Quentor Quentor/Anleitung.lnk Quentor/Quentor.lnk " ] ||
+        falsch "im Startmenü: $(startmenue_eintraege | tr '\n' ' ')"
     for wert in "DisplayName=Quentor" "DisplayVersion=$2" "Publisher=Quentor-Team"; do
         [ "$(eintragswert "$1" "${wert%%=*}")" = "${wert#*=}" ] ||
             falsch "in der Liste der Programme ($1) fehlt: $wert"
     done
+}
+
+# The pictures the installed guide shows, one a line as paths in the folder.
+anleitungsbilder() {
+    local seite="$ordner/anleitung/anleitung.html"
+    [ -f "$seite" ] || return 0
+    sed -n 's|.*<img [^>]*src="\([^"]*\)".*|anleitung/\1|p' "$seite"
 }
 
 # The window starts, with no display (Wine's null display): a missing DLL or plugin ends it at
@@ -157,7 +173,7 @@ deinstallieren() {
     warte fehlt "$ordner/Deinstallieren.exe" || falsch "das Deinstallationsprogramm bleibt"
     [ "$(cd "$ordner" && find . -mindepth 1 | sed 's|^\./||')" = "$spielerdatei" ] ||
         falsch "nach der Deinstallation bleibt mehr als die Datei des Spielers: $(ls -A "$ordner")"
-    [ "$(startmenue_eintraege)" = 0 ] || falsch "der Eintrag im Startmenü bleibt"
+    [ -z "$(startmenue_eintraege)" ] || falsch "im Startmenü bleibt: $(startmenue_eintraege | tr '\n' ' ')"
     comm -13 <(echo "$2" | sort) <(registry_spuren | sort) | grep . &&
         falsch "in der Registry bleibt, was oben steht"
     rm -f "$ordner/$spielerdatei"

@@ -15,6 +15,16 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/cpack_generator.cmake)
 
 install(FILES LICENSE DESTINATION .)
 
+# The player's guide beside the program: the page, its example file and the pictures of the
+# window, which a Linux build of the same sources draws (freigabe/windows/windows.sh passes their
+# folder; without it the guide has no pictures).
+set(QUENTOR_ANLEITUNG_BILDER "" CACHE PATH "Folder of the guide's pictures, drawn by a Linux build")
+install(FILES anleitung/anleitung.html anleitung/beispiel.txt DESTINATION anleitung)
+if(QUENTOR_ANLEITUNG_BILDER)
+  install(DIRECTORY ${QUENTOR_ANLEITUNG_BILDER}/ DESTINATION anleitung/bilder
+          FILES_MATCHING PATTERN "*.png")
+endif()
+
 # Qt as this machine cross-builds it (cmake/kreuzbau_pakete.cmake); on Windows with Qt's own kit,
 # windeployqt gathers it instead.
 if(QUENTOR_UI AND CMAKE_CROSSCOMPILING)
@@ -45,8 +55,9 @@ if(QUENTOR_UI AND CMAKE_CROSSCOMPILING)
   endforeach()
 endif()
 
-# The installer: German, a Start-menu entry "Quentor" with the program's icon, an entry in the
-# list of installed programs; for the current user or for all users.
+# The installer: German, a Start-menu folder "Quentor" with the entries "Quentor" (with the
+# program's icon) and "Anleitung", an entry in the list of installed programs; for the current
+# user or for all users.
 list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Quentor)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Quentor)
@@ -62,8 +73,6 @@ set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/packaging/symbol/quentor.ico)
 set(quentor_signieren bash ${CMAKE_CURRENT_LIST_DIR}/signieren.sh ${CMAKE_BINARY_DIR}/signatur
     ${PROJECT_NAME} ${QUENTOR_ADRESSE} ${QUENTOR_HERSTELLER})
 set(CPACK_QUENTOR_SIGNIEREN ${quentor_signieren})
-list(JOIN quentor_signieren "\" \"" CPACK_QUENTOR_SIGNIEREN_NSIS)
-set(CPACK_QUENTOR_SIGNIEREN_NSIS "\"${CPACK_QUENTOR_SIGNIEREN_NSIS}\"")
 list(PREPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/signieren.cmake)
 
 # A reproducible zip holds its entries in the order of their sorted names.

@@ -40,6 +40,12 @@ bau_sperren() {
     fi
 }
 
+# The guide's pictures, drawn by a Linux build (freigabe/windows/anleitungsbilder.sh); sets
+# bilder, their folder.
+anleitungsbilder() {
+    bilder=$(bash freigabe/windows/anleitungsbilder.sh "$bau")
+}
+
 # Builds Qt for Windows if the cache has none yet; sets qt, its folder.
 qt_holen() {
     bash freigabe/windows/qt-windows.sh
@@ -68,7 +74,8 @@ bauen() {
         ! grep -qxF "QUENTOR_QT_WINDOWS:PATH=$qt" "$bau/CMakeCache.txt"; then
         frisch=(--fresh)
     fi
-    cmake --preset windows "${frisch[@]}" -DQUENTOR_QT_WINDOWS:PATH="$qt" >/dev/null
+    cmake --preset windows "${frisch[@]}" -DQUENTOR_QT_WINDOWS:PATH="$qt" \
+        -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder" >/dev/null
     cmake --build --preset windows -j "$(nproc)"
 }
 
@@ -174,7 +181,8 @@ projektversion() {
 neuere_version() {
     local neu="$bau/neuer"
     if ! { cmake --preset windows -B "$neu" -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF \
-        -DQUENTOR_VERSION="$1" && cmake --build "$neu" -j "$(nproc)" &&
+        -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder" -DQUENTOR_VERSION="$1" &&
+        cmake --build "$neu" -j "$(nproc)" &&
         bash freigabe/windows/windows-freigabe.sh "$neu"; } >"$neu.log" 2>&1; then
         cat "$neu.log"
         echo "Die Testversion $1 ließ sich nicht bauen." >&2
@@ -192,11 +200,10 @@ wine_beenden() {
 
 # The real window under Wine, with the default, dark and high-contrast system colours and at
 # several scales, compared with the window as Linux draws it. The comparison is the picture tool
-# of a Linux build with the same Qt, in a folder of its own (preset dev's settings), where only
-# the tool is built.
+# of the Linux build with the same Qt that drew the guide's pictures, where only the tools are
+# built.
 fensterbilder() {
     local linux="$bau/linux"
-    cmake --preset dev -B "$linux" >/dev/null
     cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
     bash freigabe/windows/formbilder-wine.sh "$bau" \
         "$(programm "$linux" quentor_bildvergleich)" || status=1
@@ -207,6 +214,7 @@ main() {
     bau_sperren
     bash scripts/hilfen/abhaengigkeiten.sh "${pakete[@]}"
     qt_holen
+    anleitungsbilder
     wine_einstellen
     bauen
     praefix_anlegen
