@@ -3,7 +3,7 @@
 # checks what lands there: exactly the expected files, named by the application ID; icons of the
 # size their folder says; desktop entry, AppStream metadata and changelog that agree with each
 # other, the version and the installed programs; the script driver's man page against its German
-# translation, the README and the driver itself; the player's guide with its pictures, named by
+# translation, doku/aufbau.md and the driver itself; the player's guide with its pictures, named by
 # the window's man pages.
 # Usage: bash tests/paket_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
@@ -160,14 +160,14 @@ befehle_seite() {
         sort -u
 }
 
-# The driver's commands: the man page, its German translation, the README and --help name the
+# The driver's commands: the man page, its German translation, doku/aufbau.md and --help name the
 # same ones.
 # Usage: befehle_vergleichen COMMANDS_OF_THE_MAN_PAGE
 befehle_vergleichen() {
     local befehle_handbuch=$1 wo
     declare -A befehle_anderswo=(
         ["im deutschen Handbuch"]=$(befehle_seite "$usr/share/man/de/man1/quentor-skript.1.gz" BEFEHLE)
-        ["im README"]=$(sed -n '/^## The script driver/,/^## /p' "$quelle/README.md" |
+        ["in doku/aufbau.md"]=$(sed -n '/^## The script driver/,/^## /p' "$quelle/doku/aufbau.md" |
             sed -n 's/^| `\([a-z]*\).*/\1/p' | sort -u)
         ["in --help"]=$("$usr/bin/quentor-skript" --help |
             sed -n 's/^  \([a-z]\+\)\( .*\)\?$/\1/p' | sort -u))
