@@ -65,7 +65,7 @@ class TeilVon(unittest.TestCase):
             ("quentor-skript.exe", "quentor"),
             ("LICENSE", "quentor"),
             ("anleitung/anleitung.html", "quentor"),
-            ("anleitung/bilder/anfang.png", "quentor"),
+            ("anleitung/bilder/frage-ende.png", "quentor"),
             ("Qt6Core.dll", "qt6-base"),
             ("platforms/qwindows.dll", "qt6-base"),
             ("styles/qwindowsvistastyle.dll", "qt6-base"),

@@ -9,6 +9,8 @@ from fehler import Fehler
 
 MINGW_CXX = "x86_64-w64-mingw32-g++-posix"
 QUENTOR_DATEIEN = ("quentor.exe", "quentor-skript.exe", "LICENSE")
+# The player's guide beside the program: its page, its example and its pictures.
+QUENTOR_ANLEITUNG = r"anleitung/(anleitung\.html|beispiel\.txt|bilder/[\w-]+\.png)"
 
 
 def mingw_dll(name):
@@ -23,7 +25,7 @@ def teil_von(name, herkunft=debian_herkunft, dll_datei=mingw_dll):
     herkunft(path) names the Debian package that installed a file, dll_datei(name) the file a
     runtime DLL is copied from."""
     basis = os.path.basename(name)
-    if name in QUENTOR_DATEIEN or re.fullmatch(r"anleitung/(anleitung\.html|beispiel\.txt|bilder/\w+\.png)", name):
+    if name in QUENTOR_DATEIEN or re.fullmatch(QUENTOR_ANLEITUNG, name):
         return "quentor"
     if (re.fullmatch(r"Qt6\w+\.dll", name) or re.fullmatch(r"(platforms|styles)/\w+\.dll", name)
             or name.startswith("lizenzen/qt/")):
