@@ -4,8 +4,8 @@
 # files with valid signatures (the uninstaller's too), the Start-menu entry and the entry in the
 # list of installed programs, starts the installed quentor.exe (with no display) and
 # quentor-skript.exe --version. A player's own file is put into the folder; then the installer
-# of a later version (a test build) is installed over it, in the same folder, and exactly its files
-# must be there, with one entry in the list and one in the Start menu. Its uninstaller must
+# of a later version (a test build without quentor-skript.exe) is installed over it, in the same
+# folder, and exactly its files must be there, with one entry in the list and one in the Start menu. Its uninstaller must
 # remove what was installed and leave the player's file, and no key or value of it may be left
 # in the registry.
 # Usage: bash freigabe/windows/installationsprogramm_test.sh SETUP.exe VERSION NEWER-SETUP.exe NEWER.zip NEWER-VERSION CA.pem
@@ -92,17 +92,30 @@ installieren() {
     ordner=$(realpath -m "$(winepath -u "$ort")")
 }
 
-# The release's files, the Start-menu entry and its entry in the list of programs (in HIVE,
-# with VERSION).
+# The release's files, the Start-menu folder and its entry in the list of programs (in HIVE, with
+# VERSION).
 # Usage: installation_pruefen HIVE VERSION
 installation_pruefen() {
-    local datei wert bilder
+    dateien_pruefen
+    eintraege_pruefen "$@"
+}
+
+# The release's programs, its licence and its guide with every picture the guide shows.
+dateien_pruefen() {
+    local datei bilder
     bilder=$(anleitungsbilder)
     [ -n "$bilder" ] || falsch "die installierte Anleitung zeigt keine Bilder"
     for datei in quentor.exe quentor-skript.exe Qt6Core.dll platforms/qwindows.dll \
         translations/qtbase_de.qm LICENSE Deinstallieren.exe anleitung/anleitung.html $bilder; do
         [ -f "$ordner/$datei" ] || falsch "$datei ist nicht installiert"
     done
+}
+
+# The Start-menu folder with its two entries, and the entry in the list of programs in HIVE with
+# VERSION.
+# Usage: eintraege_pruefen HIVE VERSION
+eintraege_pruefen() {
+    local wert
     [ "$(startmenue_eintraege | tr '\n' ' ')" = "Quentor Quentor/Anleitung.lnk Quentor/Quentor.lnk " ] ||
         falsch "im Startmenü: $(startmenue_eintraege | tr '\n' ' ')"
     for wert in "DisplayName=Quentor" "DisplayVersion=$2" "Publisher=Quentor-Team"; do
@@ -153,15 +166,15 @@ for n in zipfile.ZipFile(sys.argv[1]).namelist():
         falsch "nach der Aktualisierung andere Dateien als die der neuen Version (oben: erwartet -)"
 }
 
-# After the newer version: its files, its version, one entry in the list, none in the other
-# hive, one in the Start menu; the player's file kept.
+# After the newer version: exactly its files (the older one's quentor-skript.exe gone), its version,
+# one entry in the list, none in the other hive, one folder in the Start menu; the player's file
+# kept.
 # Usage: aktualisierung_pruefen MODE
 aktualisierung_pruefen() {
     local andere=HKLM
     [ "$1" = CurrentUser ] || andere=HKCU
     genau_die_neuen
-    installation_pruefen "$(hive "$1")" "$neu_version"
-    skript_antwortet "$neu_version"
+    eintraege_pruefen "$(hive "$1")" "$neu_version"
     ! eintragswert "$andere" DisplayName >/dev/null || falsch "ein zweiter Eintrag in $andere"
 }
 

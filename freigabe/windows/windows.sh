@@ -176,12 +176,13 @@ projektversion() {
 }
 
 # The release of the same sources as VERSION, a test build in build-windows/neuer without tests,
-# for the installer's upgrade check; its output is shown only when it fails.
+# for the installer's upgrade check; without the script driver, so that the upgrade has a file
+# to remove that only the older version shipped. Its output is shown only when it fails.
 # Usage: neuere_version VERSION
 neuere_version() {
     local neu="$bau/neuer"
     if ! { cmake --preset windows -B "$neu" -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF \
-        -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder" -DQUENTOR_VERSION="$1" &&
+        -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder" -DQUENTOR_VERSION="$1" -DQUENTOR_SKRIPT=OFF &&
         cmake --build "$neu" -j "$(nproc)" &&
         bash freigabe/windows/windows-freigabe.sh "$neu"; } >"$neu.log" 2>&1; then
         cat "$neu.log"
