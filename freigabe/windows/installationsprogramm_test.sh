@@ -189,8 +189,8 @@ deinstallieren() {
     [ -z "$(startmenue_eintraege)" ] || falsch "im Startmenü bleibt: $(startmenue_eintraege | tr '\n' ' ')"
     comm -13 <(echo "$2" | sort) <(registry_spuren | sort) | grep . &&
         falsch "in der Registry bleibt, was oben steht"
-    rm -f "$ordner/$spielerdatei"
-    rmdir "$ordner"
+    # What is left goes, whatever the checks found, so that the next round starts clean.
+    rm -rf -- "${ordner:?}"
 }
 
 # The whole round in MODE: the release, the newer version over it, uninstalled.
