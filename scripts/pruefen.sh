@@ -31,7 +31,7 @@ tidy() {
 cppcheck_lauf() {
     cppcheck --enable=warning,performance,portability --std=c++20 --error-exitcode=1 \
         --inline-suppr --quiet -I core -I import -I speichertisch -I skript \
-        -i anleitung/anleitung_test.cpp core import speichertisch skript ui anleitung
+        -i anleitung/anleitung_test.cpp core import speichertisch skript ui anleitung werkzeuge
     echo "cppcheck: sauber"
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the tests need of the operating system, on Linux and on Windows alike.
+// What the tools and the tests need of the operating system, on Linux and on Windows alike.
 
 #include <string>
 
