@@ -20,7 +20,18 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # A window and a command-line tool for studying roulette permanences: no game of its own.
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${QUENTOR_ADRESSE}")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The package's file name as Debian writes it, for the build's list of its release (freigabe.txt):
+# of the cross build's architecture, or of this machine's.
+if(NOT CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+  find_program(QUENTOR_DPKG dpkg REQUIRED)
+  execute_process(COMMAND ${QUENTOR_DPKG} --print-architecture
+                  OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+                  COMMAND_ERROR_IS_FATAL ANY)
+endif()
+set(quentor_paketname quentor_${PROJECT_VERSION}_${CPACK_DEBIAN_PACKAGE_ARCHITECTURE})
+set(CPACK_DEBIAN_FILE_NAME ${quentor_paketname}.deb)
+string(APPEND quentor_freigabeliste "paket ${quentor_paketname}.deb\n"
+       "stueckliste ${quentor_paketname}.spdx.json\n")
 set(CPACK_STRIP_FILES ON)
 
 # The Qt libraries are found from the binary where dpkg-shlibdeps is at hand; the platform plugin,
@@ -38,7 +49,7 @@ endif()
 # natively, sharp at any scale, instead of through XWayland; without it Qt falls back to X11.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 # A cross build's toolchain names the package's architecture (freigabe/linux/aarch64-linux-gnu.cmake).
-if(CPACK_DEBIAN_PACKAGE_ARCHITECTURE)
+if(CMAKE_CROSSCOMPILING)
   set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/fremde_architektur.cmake)
 endif()
 

@@ -4,7 +4,7 @@ itself and from the data that fills its licence folder, and its check against wh
   python3 freigabe/stueckliste deb DEB OUT.spdx.json [--eingebaut PAKET]...
       the Debian package: its files, the packages it depends on (their versions as installed
       here, where dpkg-shlibdeps found them) and the header-only libraries compiled into it
-  python3 freigabe/stueckliste windows ZIP SETUP OUT.spdx.json [--eingebaut PAKET]...
+  python3 freigabe/stueckliste windows ZIP SETUP OUT.spdx.json --version VERSION [--eingebaut PAKET]...
       the Windows release: the zip's files, each given to one component (Quentor, Qt, the third-
       party code in Qt named by the qt_attribution.json files in lizenzen/qt, Qt's catalogue and
       MinGW's runtime DLLs by the Debian packages they come from); the installer holds the same
@@ -35,8 +35,10 @@ def befehlszeile():
     windows = befehle.add_parser("windows")
     windows.add_argument("zip", metavar="ZIP")
     windows.add_argument("setup", metavar="SETUP")
+    windows.add_argument("ausgabe", metavar="OUT.spdx.json")
+    windows.add_argument("--version", required=True, help="the release's version, as its build names it")
+    deb.add_argument("ausgabe", metavar="OUT.spdx.json")
     for befehl in (deb, windows):
-        befehl.add_argument("ausgabe", metavar="OUT.spdx.json")
         befehl.add_argument("--eingebaut", action="append", default=[], metavar="PAKET",
                             help="a header-only library compiled into the programs")
     pruefung = befehle.add_parser("pruefen")
@@ -51,7 +53,8 @@ def main(argumente):
         if aufruf.befehl == "deb":
             stueckliste_deb(aufruf.deb, aufruf.ausgabe, aufruf.eingebaut)
         elif aufruf.befehl == "windows":
-            stueckliste_windows(aufruf.zip, aufruf.setup, aufruf.ausgabe, aufruf.eingebaut)
+            stueckliste_windows(aufruf.zip, aufruf.setup, aufruf.ausgabe, aufruf.version,
+                                aufruf.eingebaut)
         else:
             pruefen(aufruf.ausgabe, aufruf.archive)
     except Fehler as fehler:

@@ -1,13 +1,11 @@
 """The bill of materials of the Windows release: the zip and the installer that holds the same
 files."""
 import os
-import re
 
 from archive import zip_dateien
 from debianpakete import debian_teil
 from dokument import Inhalt, dokument, schreibe
 from eintraege import dateien_eintraege
-from fehler import Fehler
 from freigabe import QUENTOR, eingebaut, freigabe_paket, quentor_paket
 from qt import qt_paket, qt_teile, qt_version
 from zuordnung import teile_ordnen
@@ -17,10 +15,9 @@ STATISCH_GELINKT = ("gcc-mingw-w64-x86-64-posix-runtime", "mingw-w64-x86-64-dev"
 SETUP_KOMMENTAR = "The installer of the same files as the zip (and its uninstaller)."
 
 
-def stueckliste_windows(zip_pfad, setup, ausgabe, eingebaute):
+def stueckliste_windows(zip_pfad, setup, ausgabe, version, eingebaute):
     """The zip's files by component, the third-party code in Qt and the libraries eingebaute
-    compiled into the programs, written to ausgabe."""
-    version = windows_version(zip_pfad)
+    compiled into the programs, of the release of that version, written to ausgabe."""
     dateien = zip_dateien(zip_pfad)
     qt = qt_version(dateien)
     teile = teile_ordnen(dateien)
@@ -35,13 +32,6 @@ def stueckliste_windows(zip_pfad, setup, ausgabe, eingebaute):
     name = os.path.basename(zip_pfad).removesuffix(".zip")
     schreibe(ausgabe, dokument(name, [f["SPDXID"] for f in freigaben], inhalt,
                                freigaben[0]["checksums"][0]["checksumValue"]))
-
-
-def windows_version(zip_pfad):
-    treffer = re.fullmatch(r"quentor-(.+)-win64\.zip", os.path.basename(zip_pfad))
-    if not treffer:
-        raise Fehler(f"{zip_pfad}: kein Name der Form quentor-VERSION-win64.zip")
-    return treffer.group(1)
 
 
 def teil_paket(teil, version, qt):

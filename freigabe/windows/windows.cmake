@@ -8,6 +8,12 @@ set(CPACK_PACKAGE_NAME quentor)
 set(CPACK_PACKAGE_VENDOR "${QUENTOR_HERSTELLER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_FILE_NAME quentor-${PROJECT_VERSION}-win64)
+# The installer's name (cpack_generator.cmake gives it to NSIS), and the release's files for the
+# build's list of them (freigabe.txt).
+set(CPACK_QUENTOR_INSTALLATIONSPROGRAMM ${CPACK_PACKAGE_FILE_NAME}-setup)
+string(APPEND quentor_freigabeliste "zip ${CPACK_PACKAGE_FILE_NAME}.zip\n"
+       "installationsprogramm ${CPACK_QUENTOR_INSTALLATIONSPROGRAMM}.exe\n"
+       "stueckliste ${CPACK_PACKAGE_FILE_NAME}.spdx.json\n")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_STRIP_FILES ON)
