@@ -7,20 +7,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/hilfen/pakete.sh
-source scripts/hilfen/programme.sh
+source scripts/hilfen/gemeinsam.sh
 
 wiederholt=(--benchmark_repetitions=10 --benchmark_report_aggregates_only=true)
 # The temporary files, removed at the end: the 200 MB file and the virtual display's runtime folder.
 gross=""
 laufzeit=""
-
-# Builds the preset bench; prints its build folder as the configure step names it.
-bauen() {
-    local bau
-    bau=$(cmake --preset bench | sed -n 's/^-- Build files have been written to: //p') || return
-    cmake --build --preset bench -j "$(nproc)" >/dev/null || return
-    printf '%s\n' "$bau"
-}
 
 # The core's benchmarks, and the window's where the build has them.
 # Usage: benchmarks BUILD_FOLDER
@@ -95,7 +87,7 @@ startzeit_auf_xvfb() {
 main() {
     local bau
     bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${BENCH_PAKETE[@]}" "${START_PAKETE[@]}"
-    bau=$(bauen)
+    bau=$(ergebnis bauen bench)
     echo "Maschine: $(nproc) Kerne, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
     trap 'rm -f "$gross"; rm -rf "$laufzeit"' EXIT
     benchmarks "$bau"

@@ -8,14 +8,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/hilfen/pakete.sh
-source scripts/hilfen/programme.sh
+source scripts/hilfen/gemeinsam.sh
 bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${BENCH_PAKETE[@]}"
 
 if [ $# -gt 0 ]; then
     skript=$(realpath "$1")
 else
-    bau=$(cmake --preset bench | sed -n 's/^-- Build files have been written to: //p')
-    cmake --build --preset bench -j "$(nproc)" --target quentor-skript >/dev/null
+    bau=$(ergebnis bauen --ziel quentor-skript bench)
     skript=$(programm "$bau" quentor-skript)
 fi
 

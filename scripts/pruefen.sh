@@ -6,19 +6,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/hilfen/pakete.sh
+source scripts/hilfen/gemeinsam.sh
 
 # The whole test suite with the sanitizers.
 sanitizer() {
-    cmake --preset san >/dev/null
-    cmake --build --preset san -j "$(nproc)"
+    bauen san >/dev/null
     ctest --preset san -j "$(nproc)"
 }
 
 # clang-tidy on the compile commands of the sanitizer build; configuring is enough for them.
 tidy() {
-    [ -f build-san/compile_commands.json ] || cmake --preset san >/dev/null
+    [ -f build-san/compile_commands.json ] || konfigurieren san >/dev/null
     local log=build-san/clang-tidy.log
-    run-clang-tidy -p build-san -quiet "$PWD/(core|import|speichertisch|skript|ui|anleitung|tests)/.*\.cpp$" >"$log" 2>&1 || true
+    run-clang-tidy -p build-san -quiet "$PWD/(core|import|speichertisch|skript|ui|anleitung|werkzeuge|tests)/.*\.cpp$" >"$log" 2>&1 || true
     if sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -E "(warning|error):"; then
         echo "clang-tidy: Befunde (siehe $log)"
         return 1

@@ -5,10 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/hilfen/pakete.sh
+source scripts/hilfen/gemeinsam.sh
 bash scripts/hilfen/abhaengigkeiten.sh "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${DESKTOP_PAKETE[@]}" \
     "${ZUGANG_PAKETE[@]}"
 
 preset=${QUENTOR_PRESET:-dev}
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset" -j "$(nproc)"
+bauen "$preset" >/dev/null
 ctest --preset "$preset" -j "$(nproc)"

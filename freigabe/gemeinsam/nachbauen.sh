@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
 # Builds a release a second time from the same commit and compares the two byte for byte: the
 # sources of HEAD (git archive) in another folder, with another umask, locale and time zone, the
-# time SOURCE_DATE_EPOCH taken over (the copy has no git history). The first release must be there
-# (freigabe/linux/paket.sh, freigabe/linux/arm64.sh, freigabe/windows/windows.sh); the second Windows build takes Qt from
-# the same cache, and the second arm64 and Windows builds build no tests. The second Windows build
-# signs nothing itself: it attaches the first build's signatures (freigabe/windows/signieren.sh),
-# so its bytes are the first's only when its unsigned files are too. Only the time is taken
-# from the release's settings here: the release steps of the second build set the rest themselves.
+# time SOURCE_DATE_EPOCH taken over (the copy has no git history), and without ccache
+# (CCACHE_DISABLE), so that nothing the first build compiled reaches the second. The second build
+# is made by the release's own recipe (freigabe/linux/deb-freigabe.sh, freigabe/windows/windows-freigabe.sh),
+# without the tests. The first release must be there (freigabe/linux/paket.sh, freigabe/linux/arm64.sh,
+# freigabe/windows/windows.sh); the second Windows build takes Qt from the same cache and signs
+# nothing itself: it attaches the first build's signatures (freigabe/windows/signieren.sh), so its
+# bytes are the first's only when its unsigned files are too. Only the time is taken from the
+# release's settings here: the release steps of the second build set the rest themselves.
 # Usage: bash freigabe/gemeinsam/nachbauen.sh deb|arm64|windows
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source scripts/hilfen/gemeinsam.sh
 source freigabe/gemeinsam/freigabe.sh
 source freigabe/gemeinsam/wurzel.sh
 
-# Prints the build folder of the release ART; fails (status 2) for any other ART.
+# Prints the build folder of the release ART, as its preset names it (the amd64 package's: the
+# tested preset in use, QUENTOR_PRESET, dev or ci); fails (status 2) for any other ART.
 # Usage: bauordner ART
 bauordner() {
     case "$1" in
-        deb) echo build-paket ;;
+        deb) konfigurieren "${QUENTOR_PRESET:-dev}" ;;
         arm64) echo build-arm64 ;;
         windows) echo build-windows ;;
         *) echo "Aufruf: bash freigabe/gemeinsam/nachbauen.sh deb|arm64|windows" >&2; return 2 ;;
@@ -53,7 +57,7 @@ zweiter_bau() {
         cd "$quelle"
         umask 0002
         unset LC_ALL
-        export LANG=de_DE.UTF-8 TZ=Pacific/Kiritimati
+        export LANG=de_DE.UTF-8 TZ=Pacific/Kiritimati CCACHE_DISABLE=1
         freigabe_bauen "$art"
     ) >"$protokoll" 2>&1; then
         cat "$protokoll"
@@ -63,21 +67,19 @@ zweiter_bau() {
     echo "Zweiter Bau: $((SECONDS - beginn)) s"
 }
 
-# The release ART built in the current folder, without tests. (set -e does not hold inside the
-# condition of an if, where zweiter_bau runs this: each step joined with &&.)
+# The release ART built in the current folder by its recipe, without tests. (set -e does not hold
+# inside the condition of an if, where zweiter_bau runs this: each step joined with &&.)
 # Usage: freigabe_bauen ART
 freigabe_bauen() {
+    local bilder
     if [ "$1" = deb ]; then
-        bash freigabe/linux/paket.sh
+        bash freigabe/linux/deb-freigabe.sh "${QUENTOR_PRESET:-dev}" -DBUILD_TESTING=OFF
     elif [ "$1" = arm64 ]; then
         bash freigabe/linux/arm64.sh --paket
     else
-        qt=$(bash freigabe/windows/qt-windows.sh --ordner) &&
-            bilder=$(bash freigabe/windows/anleitungsbilder.sh build-windows) &&
-            cmake --preset windows -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF \
-                -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder" &&
-            cmake --build --preset windows -j "$(nproc)" &&
-            bash freigabe/windows/windows-freigabe.sh build-windows
+        bilder=$(bash freigabe/windows/anleitungsbilder.sh build-windows) &&
+            bash freigabe/windows/windows-freigabe.sh -DBUILD_TESTING=OFF \
+                -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder"
     fi
 }
 

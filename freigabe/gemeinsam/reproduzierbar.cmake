@@ -3,10 +3,12 @@
 # environment of the build and of CPack (freigabe/gemeinsam/freigabe.sh sets it); this file takes care of
 # the rest.
 #
-# Paths: the source folder is written as `.` into debug information and macros, so that the
-# compiled code, and the GNU build ID computed over it, is the same in every folder.
-# (Not for the resource compiler, windres, which knows no such option.)
-add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>)
+# Paths: the source folder is written as `.` into debug information and macros, and the build
+# folder, whatever its name, as `./build` (the compiler takes the last map that fits, so it comes
+# second), so that the compiled code, and the GNU build ID computed over it, is the same in every
+# source and build folder. (Not for the resource compiler, windres, which knows no such option.)
+add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.>
+                    $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_BINARY_DIR}=./build>)
 if(WIN32)
   # No link time in the PE header of the programs (and of any DLL built here).
   add_link_options(-Wl,--no-insert-timestamp)

@@ -5,28 +5,23 @@
 # proves it as the amd64 build is proven:
 #   - every test runs under qemu-user, warnings are errors;
 #   - the window, run under qemu on a virtual X server, is the amd64 window's picture;
-#   - the package quentor_VERSION_arm64.deb is built with Debian's build flags and checked, with
-#     its bill of materials and SHA256SUMS beside it (freigabe/linux/paket-pruefen.sh);
+#   - the package quentor_VERSION_arm64.deb is made from that build by the recipe of every package
+#     (freigabe/linux/deb-freigabe.sh: Debian's build flags, its bill of materials and SHA256SUMS
+#     beside it) and checked, its programs the tested ones (freigabe/linux/paket-pruefen.sh);
 #   - it is installed with apt in a fresh Debian 12 arm64 root (mmdebstrap, freigabe/gemeinsam/wurzel.sh)
 #     and the window it installed is the amd64 window's picture too.
 # Needs root or sudo (the architecture, binfmt_misc, the root). With --paket only the package is
-# built and checked (freigabe/gemeinsam/nachbauen.sh builds it so a second time). The release's
-# settings (freigabe_umgebung: its time, umask and time zone) hold for the package alone, not for
-# the build and the tests.
+# made by the recipe, without the tests (freigabe/gemeinsam/nachbauen.sh builds it so a second
+# time). Prints the package and its bill of materials, one a line.
 # Usage: bash freigabe/linux/arm64.sh [--paket]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
-source scripts/hilfen/programme.sh
-source freigabe/gemeinsam/freigabe.sh
+source scripts/hilfen/gemeinsam.sh
 source freigabe/gemeinsam/wurzel.sh
 
 # The Debian 12 arm64 root the package is installed in, made afresh each time.
 probe="$(wurzel_cache)/arm64-probe"
-# Set by main: the build folder (the preset's), the window pictures in it, the tests' count.
-bau=""
-bilder=""
-zaehlung=""
 
 # The architecture, qemu for its programs and every package the build and its checks need.
 vorbereiten() {
@@ -65,81 +60,42 @@ qemu_anmelden() {
     fi
 }
 
-# Configures the preset arm64 with the given settings; sets bau, its build folder as the configure
-# step names it, relative to the tree.
-konfigurieren() {
-    local ordner
-    ordner=$(cmake --preset arm64 "$@" | sed -n 's/^-- Build files have been written to: //p')
-    bau=$(realpath --relative-to=. "$ordner")
-}
-
-# Every test under qemu, its output shown; sets zaehlung, the count, and fails as ctest does.
+# Every test of the preset's build under qemu, their output on stderr; prints the line with their
+# count and fails as ctest does.
 tests_unter_qemu() {
-    local status=0
+    local status=0 protokoll
     protokoll=$(mktemp) || return
-    trap 'rm -f "$protokoll"' EXIT
-    ctest --preset arm64 -j "$(nproc)" 2>&1 | tee "$protokoll" || status=$?
-    zaehlung="ctest unter qemu (arm64): $(bash scripts/hilfen/ctest-zaehlung.sh "$protokoll" || echo "?")"
+    ctest --preset arm64 -j "$(nproc)" 2>&1 | tee "$protokoll" >&2 || status=$?
+    echo "ctest unter qemu (arm64): $(bash scripts/hilfen/ctest-zaehlung.sh "$protokoll" || echo "?")"
     rm -f "$protokoll"
-    trap - EXIT
     return "$status"
 }
 
-# The package from the build folder, with the release's settings, checked; its path on the last
-# line of the output, everything else (cpack's log when it fails, the checks) on stderr.
-paket_bauen() {
-    rm -f "$bau"/quentor_*.deb "$bau"/quentor_*.spdx.json "$bau"/SHA256SUMS "$bau"/SHA256SUMS.asc
-    local protokoll pakete
-    protokoll=$(mktemp) || return
-    if ! (freigabe_umgebung && cpack --preset arm64) >"$protokoll" 2>&1; then
-        cat "$protokoll" >&2
-        rm -f "$protokoll"
-        echo "Der Paketbau ist fehlgeschlagen." >&2
-        return 1
-    fi
-    rm -f "$protokoll"
-    pakete=("$bau"/quentor_*_arm64.deb)
-    bash freigabe/linux/paket-pruefen.sh "${pakete[0]}" >&2 || return
-    echo "${pakete[0]}"
-}
-
-# Saves the picture of the window a command starts, on a virtual X server; the window is found by
-# its title (FORM_TITEL, form_masse).
-# Usage: formbild BILD.png PROGRAMM [ARGUMENTE...]
-formbild() {
-    local bild=$1 laufzeit status=0
-    shift
-    laufzeit=$(mktemp -d)
-    XDG_RUNTIME_DIR=$laufzeit xvfb-run -a -s "-screen 0 1024x768x24" \
-        bash scripts/hilfen/formbild.sh "$bild" "$FORM_TITEL" "$@" || status=$?
-    rm -rf "$laufzeit"
-    return "$status"
-}
-
-# Compares a picture with the amd64 window's; says how many pixels differ.
-# Usage: gleiches_bild NAME BILD.png
+# Compares the picture BILD.png with the amd64 window's REFERENZ.png; says how many pixels differ.
+# Usage: gleiches_bild NAME REFERENZ.png BILD.png
 gleiches_bild() {
     local unterschied
-    unterschied=$(compare -metric AE "$bilder/amd64.png" "$2" null: 2>&1 || true)
+    unterschied=$(compare -metric AE "$2" "$3" null: 2>&1 || true)
     echo "$1 gegen das amd64-Fenster: $unterschied Pixel verschieden"
     [ "$unterschied" = 0 ]
 }
 
-# An empty folder for the window pictures, in the build folder.
+# Prints an empty folder for the window pictures, in the build folder FOLDER.
+# Usage: bilder_leeren FOLDER
 bilder_leeren() {
-    bilder="$bau/bilder"
-    rm -rf "$bilder"
-    mkdir -p "$bilder"
+    rm -rf "$1/bilder"
+    mkdir -p "$1/bilder"
+    printf '%s\n' "$1/bilder"
 }
 
-# The amd64 window of the Linux preset in use (dev, or ci in CI), drawn as a reference; its
-# picture tool gives the window's title.
+# Saves the picture of the window of the Linux preset in use (dev, or ci in CI) as BILD.png, the
+# reference; its picture tool gives the window's title (form_masse, for the pictures after it).
+# Usage: amd64_bild BILD.png
 amd64_bild() {
-    local preset=${QUENTOR_PRESET:-dev} ordner
-    ordner=$(cmake --preset "$preset" | sed -n 's/^-- Build files have been written to: //p')
-    cmake --build --preset "$preset" --target quentor quentor_bildvergleich -j "$(nproc)" >/dev/null
+    local ordner
+    ordner=$(ergebnis bauen --ziel quentor --ziel quentor_bildvergleich "${QUENTOR_PRESET:-dev}")
     form_masse "$(programm "$ordner" quentor_bildvergleich)"
-    formbild "$bilder/amd64.png" "$(programm "$ordner" quentor)"
+    fensterbild "$1" "" "$(programm "$ordner" quentor)"
 }
 
 # A fresh Debian 12 arm64 root with the package installed by apt. What the package depends on
@@ -147,7 +103,7 @@ amd64_bild() {
 # under qemu (apt inside, emulated, would take minutes to read Debian's package lists); apt
 # inside then installs the package itself against those lists, without its recommendations. Its
 # window's picture is taken; the root is removed afterwards.
-# Usage: installiert_bild PAKET.deb
+# Usage: installiert_bild PAKET.deb BILD.png
 installiert_bild() {
     local deb=$1 beginn=$SECONDS abhaengig
     abhaengig=$(abhaengigkeiten "$deb")
@@ -158,7 +114,7 @@ installiert_bild() {
         apt-get install -y -qq --no-install-recommends "/root/${deb##*/}" >/dev/null
     echo "Debian 12 arm64 mit dem Paket angelegt in $((SECONDS - beginn)) s"
     # shellcheck disable=SC2016 # expanded by the bash that starts the program
-    formbild "$bilder/installiert.png" \
+    fensterbild "$2" "" \
         bash -c 'source freigabe/gemeinsam/wurzel.sh && wurzel_starten "$@"' _ "$probe" /usr/bin/quentor
     wurzel_entfernen "$probe"
     trap - EXIT
@@ -170,31 +126,27 @@ abhaengigkeiten() {
     dpkg-deb -f "$1" Depends | sed -E 's/ *\([^)]*\)//g; s/ *\|[^,]*//g; s/ //g'
 }
 
-# The package alone, without the tests (--paket).
-nur_das_paket() {
-    konfigurieren -DBUILD_TESTING=OFF
-    cmake --build --preset arm64 -j "$(nproc)"
-    paket_bauen >/dev/null
-}
-
 main() {
-    vorbereiten
+    local status=0 bau bilder zaehlung dateien
+    vorbereiten >&2
     if [ "${1:-}" = "--paket" ]; then
-        nur_das_paket
+        bash freigabe/linux/deb-freigabe.sh arm64 -DBUILD_TESTING=OFF
         return
     fi
-    local status=0 deb
-    konfigurieren
-    cmake --build --preset arm64 -j "$(nproc)"
-    tests_unter_qemu || status=$?
-    bilder_leeren
-    amd64_bild
-    formbild "$bilder/arm64.png" "$(programm "$bau" quentor)"
-    gleiches_bild "Das arm64-Fenster (unter qemu)" "$bilder/arm64.png" || status=1
-    deb=$(paket_bauen)
-    installiert_bild "$deb"
-    gleiches_bild "Das installierte arm64-Paket" "$bilder/installiert.png" || status=1
-    echo "$zaehlung"
+    bau=$(bauen arm64)
+    zaehlung=$(tests_unter_qemu) || status=1
+    bilder=$(bilder_leeren "$bau")
+    amd64_bild "$bilder/amd64.png" >&2
+    fensterbild "$bilder/arm64.png" "" "$(programm "$bau" quentor)" >&2
+    gleiches_bild "Das arm64-Fenster (unter qemu)" "$bilder/amd64.png" "$bilder/arm64.png" >&2 ||
+        status=1
+    dateien=$(bash freigabe/linux/deb-freigabe.sh arm64)
+    bash freigabe/linux/paket-pruefen.sh "$(sed -n 1p <<<"$dateien")" "$bau" >&2
+    installiert_bild "$(sed -n 1p <<<"$dateien")" "$bilder/installiert.png" >&2
+    gleiches_bild "Das installierte arm64-Paket" "$bilder/amd64.png" "$bilder/installiert.png" >&2 ||
+        status=1
+    echo "$zaehlung" >&2
+    printf '%s\n' "$dateien"
     return "$status"
 }
 

@@ -2,26 +2,18 @@
 # Proves that the project builds, passes its tests and runs on a fresh Debian 13 (on an older
 # host too, in a Debian 13 root made here with mmdebstrap, needing root or sudo): in a fresh clone
 # of HEAD inside it, the README's two commands (scripts/start.sh, scripts/test.sh), then the Debian
-# package built by freigabe/linux/paket.sh (on Debian 12, the oldest system supported) installed with apt
-# and its window started: its picture must be the one start.sh saved. The root is made afresh
-# every time and removed afterwards; the packages it downloads are kept for the next one.
-# Usage: bash freigabe/linux/debian13.sh
+# package PAKET.deb (default: the one freigabe/linux/paket.sh made on Debian 12, the oldest system
+# supported, in the build of the preset in use) installed with apt and its window started: its
+# picture must be the one start.sh saved. The root is made afresh every time and removed
+# afterwards; the packages it downloads are kept for the next one.
+# Usage: bash freigabe/linux/debian13.sh [PAKET.deb]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source scripts/hilfen/gemeinsam.sh
 source freigabe/gemeinsam/wurzel.sh
 
 # The root, made afresh each time.
 ziel="$(wurzel_cache)/debian13-probe"
-
-# Prints the package that freigabe/linux/paket.sh built; fails when there is none.
-paket() {
-    local pakete=(build-paket/quentor_*.deb)
-    if [ ! -f "${pakete[0]}" ]; then
-        echo "Kein Paket in build-paket/: erst bash freigabe/linux/paket.sh." >&2
-        return 1
-    fi
-    printf '%s\n' "${pakete[0]}"
-}
 
 # Inside, as a new user of Debian 13 would: clone, open the window (no display: its picture is
 # saved), run the tests; then install the package and start what it installed.
@@ -39,10 +31,9 @@ im_debian13() {
         zeit bash scripts/test.sh
         echo "Installiere ${2##*/}"
         DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/root/${2##*/}" >/dev/null
-        source scripts/hilfen/programme.sh
+        source scripts/hilfen/gemeinsam.sh
         form_masse "$(programm build quentor_bildvergleich)"
-        XDG_RUNTIME_DIR=$(mktemp -d) xvfb-run -a -s "-screen 0 1024x768x24" \
-            bash scripts/hilfen/formbild.sh /root/paket.png "$FORM_TITEL" /usr/bin/quentor
+        fensterbild /root/paket.png "" /usr/bin/quentor
         unterschied=$(compare -metric AE build/quentor-form1.png /root/paket.png null: 2>&1 || true)
         echo "Das installierte Programm gegen start.sh: $unterschied Pixel verschieden"
         [ "$unterschied" = 0 ]
@@ -51,7 +42,7 @@ im_debian13() {
 
 main() {
     local deb beginn
-    deb=$(paket)
+    deb=${1:-$(freigabe_von "${QUENTOR_PRESET:-dev}" paket)}
     trap 'wurzel_entfernen "$ziel"' EXIT
     beginn=$SECONDS
     # git and the CA certificates, for the clone inside.

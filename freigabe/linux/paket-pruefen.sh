@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
-# Checks a Debian package of Quentor as it is shipped and publishes it: the desktop entry
-# (desktop-file-validate), the AppStream metadata (appstreamcli) and the package itself (lintian);
-# any error or warning fails. Then writes beside it its bill of materials
-# quentor_VERSION_ARCH.spdx.json (freigabe/stueckliste, checked against the package) and
-# SHA256SUMS of both. For every architecture's package (freigabe/linux/paket.sh, freigabe/linux/arm64.sh).
-# A release step as a whole: it runs with the release's settings (freigabe_umgebung).
-# Usage: bash freigabe/linux/paket-pruefen.sh PAKET.deb
+# Checks a Debian package of Quentor as it is shipped (freigabe/linux/paket.sh, freigabe/linux/arm64.sh):
+# the desktop entry (desktop-file-validate), the AppStream metadata (appstreamcli) and the package
+# itself (lintian), any error or warning failing; and that its programs are those of the build
+# folder BAU, whose tests ran them: the same GNU build ID.
+# Usage: bash freigabe/linux/paket-pruefen.sh PAKET.deb BAU
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-source freigabe/gemeinsam/freigabe.sh
+source scripts/hilfen/pakete.sh
+source scripts/hilfen/gemeinsam.sh
 
 # The desktop entries of the package's files in FOLDER, without any finding.
 # Usage: desktop_pruefen FOLDER
@@ -27,40 +26,42 @@ desktop_pruefen() {
 # Usage: appstream_pruefen FOLDER
 appstream_pruefen() {
     appstreamcli validate --no-net "$1"/usr/share/metainfo/*.metainfo.xml
-    appstreamcli validate-tree --no-net "$1" >"$protokoll" 2>&1 || { cat "$protokoll"; return 1; }
+    leise appstreamcli validate-tree --no-net "$1"
 }
 
-# Informational tags are shown, errors and warnings fail.
-# Usage: lintian_pruefen PAKET.deb
-lintian_pruefen() {
-    if ! lintian --fail-on error,warning --display-info "$1" 2>&1 |
-        { grep -v "running with root privileges" || true; }; then
-        echo "lintian: Fehler oder Warnungen in $1" >&2
-        return 1
-    fi
-    echo "lintian: keine Fehler, keine Warnungen"
+# Prints the GNU build ID of the program FILE.
+# Usage: bau_id FILE
+bau_id() {
+    readelf -n "$1" | awk '/Build ID:/ { print $3 }'
 }
 
-# The bill of materials and the checksums.
-# Usage: veroeffentlichen PAKET.deb
-veroeffentlichen() {
-    local deb=$1 stueckliste=${1%.deb}.spdx.json
-    python3 -B freigabe/stueckliste deb "$deb" "$stueckliste" --eingebaut nlohmann-json3-dev
-    python3 -B freigabe/stueckliste pruefen "$stueckliste" "$deb"
-    freigabe_pruefsummen "$(dirname "$deb")" "${deb##*/}" "${stueckliste##*/}"
+# Each program in the package (its files in FOLDER) has the build ID of the one built in BAU.
+# Usage: gleiche_programme FOLDER BAU
+gleiche_programme() {
+    local name gebaut geliefert status=0
+    for name in quentor quentor-skript; do
+        gebaut=$(bau_id "$(programm "$2" "$name")")
+        geliefert=$(bau_id "$1/usr/bin/$name")
+        if [ -z "$gebaut" ] || [ "$gebaut" != "$geliefert" ]; then
+            echo "$name im Paket ist nicht das getestete aus $2 (Build-ID ${geliefert:-keine}," \
+                "gebaut ${gebaut:-keine})." >&2
+            status=1
+        fi
+    done
+    [ "$status" -ne 0 ] || echo "Die Programme im Paket sind die getesteten aus $2 (gleiche Build-ID)"
+    return "$status"
 }
 
 main() {
-    local deb=$1
-    freigabe_umgebung
+    local deb=$1 bau=$2
+    bash scripts/hilfen/abhaengigkeiten.sh "${PAKET_PAKETE[@]}"
     inhalt=$(mktemp -d)
-    protokoll=$(mktemp)
-    trap 'rm -rf "$inhalt" "$protokoll"' EXIT
+    trap 'rm -rf "$inhalt"' EXIT
     dpkg-deb -x "$deb" "$inhalt"
     desktop_pruefen "$inhalt"
     appstream_pruefen "$inhalt"
     lintian_pruefen "$deb"
-    veroeffentlichen "$deb"
+    gleiche_programme "$inhalt" "$bau"
 }
 
 main "$@"

@@ -8,12 +8,15 @@
 # edited after signing, InRelease signed by another key, a Packages file changed after signing, no
 # signature at all; then the good newer repository, which apt update and apt upgrade bring. In the
 # Debian 12 root the arm64 package is also fetched through the same signed repository. Needs the
-# two release packages (freigabe/linux/paket.sh, freigabe/linux/arm64.sh --paket); the newer test
-# build is kept in build-paket-hoeher/. The roots are removed afterwards.
+# two release packages (freigabe/linux/paket.sh, freigabe/linux/arm64.sh); the newer test build is
+# made by the packages' recipe (freigabe/linux/deb-freigabe.sh, with the preset in use, without
+# tests) and kept in build-paket-hoeher/, so that ccache gives it all but what the version
+# changes. The roots are removed afterwards.
 # Usage: bash freigabe/linux/paketquelle_test.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
+source scripts/hilfen/gemeinsam.sh
 source freigabe/gemeinsam/freigabe.sh
 source freigabe/gemeinsam/wurzel.sh
 
@@ -43,29 +46,17 @@ declare -A erwartet=(
 )
 faelle=(inrelease_veraendert fremder_schluessel packages_veraendert ohne_signatur)
 
-# Prints the release package of ARCHITECTURE; fails when it was not built.
-# Usage: freigabe_paket FOLDER ARCHITECTURE
-freigabe_paket() {
-    local pakete=("$1"/quentor_*_"$2".deb)
-    if [ ! -f "${pakete[0]}" ]; then
-        echo "Kein Paket in $1/: erst die Freigabe bauen (paket.sh, arm64.sh --paket)." >&2
-        return 1
-    fi
-    printf '%s\n' "${pakete[0]}"
-}
-
-# The amd64 package of VERSION, built with the release's settings in the kept folder; prints it.
+# The amd64 package of VERSION, made by the packages' recipe in the kept folder; prints it.
 # Usage: hoeheres_paket VERSION
 hoeheres_paket() {
-    local protokoll="$arbeit/hoeher.log"
-    rm -f "$hoeher"/quentor_*.deb
-    if ! (freigabe_umgebung && cmake --preset paket -B "$hoeher" -DQUENTOR_VERSION="$1" &&
-        cmake --build "$hoeher" -j "$(nproc)" && cd "$hoeher" && cpack -G DEB) >"$protokoll" 2>&1; then
-        cat "$protokoll" >&2
+    local dateien
+    if ! dateien=$(bash freigabe/linux/deb-freigabe.sh "${QUENTOR_PRESET:-dev}" -B "$hoeher" \
+        -DBUILD_TESTING=OFF -DQUENTOR_VERSION="$1" 2>"$arbeit/hoeher.log"); then
+        cat "$arbeit/hoeher.log" >&2
         echo "Der Bau von Version $1 ist fehlgeschlagen." >&2
         return 1
     fi
-    freigabe_paket "$hoeher" amd64
+    sed -n 1p <<<"$dateien"
 }
 
 # A repository for the served address in FOLDER from PAKET.deb..., its output shown on failure.
@@ -207,8 +198,8 @@ in_wurzel() {
 # packages', a newer version's signed with the same key, and another key.
 vorbereiten() {
     local amd64 arm64 hoeher_deb
-    amd64=$(freigabe_paket build-paket amd64)
-    arm64=$(freigabe_paket build-arm64 arm64)
+    amd64=$(freigabe_von "${QUENTOR_PRESET:-dev}" paket)
+    arm64=$(freigabe_von arm64 paket)
     alt=$(dpkg-deb -f "$amd64" Version)
     neu=$alt.1
     arbeit=$(mktemp -d /var/tmp/quentor-paketquelle.XXXXXX)

@@ -8,7 +8,7 @@
 # Usage: bash freigabe/windows/formbilder-wine.sh BUILD_FOLDER QUENTOR_BILDVERGLEICH
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-source scripts/hilfen/programme.sh
+source scripts/hilfen/gemeinsam.sh
 # The result of every picture and comparison: the script's exit status.
 status=0
 
@@ -21,8 +21,7 @@ bild() {
     for _ in 1 2; do
         wineserver -k || true
         wineserver -w
-        if xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
-            bash scripts/hilfen/formbild.sh "$datei" "$FORM_TITEL" wine "$programm"; then
+        if fensterbild "$datei" "1280x1280x24 -dpi 96" wine "$programm"; then
             echo "Fenster unter Wine: $datei"
             wineserver -k || true
             return
@@ -51,7 +50,7 @@ farbschema() {
 }
 
 # Sets bilder (the pictures' folder), programm (the window) and vergleich (the picture tool) and
-# the window's title and size; a temporary folder of the script's own is XDG_RUNTIME_DIR.
+# the window's title and size; a temporary folder of the script's own is the work folder.
 vorbereiten() {
     bilder=$(realpath "$1")
     programm=$(programm "$1" quentor)
@@ -59,7 +58,6 @@ vorbereiten() {
     form_masse "$vergleich"
     arbeit=$(mktemp -d)
     trap 'rm -rf "$arbeit"' EXIT
-    export XDG_RUNTIME_DIR="$arbeit"
 }
 
 # The window with Wine's default colours at 96 dpi, compared with the window as Linux draws it.

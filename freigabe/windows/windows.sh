@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything for 64-bit Windows, the window included (MinGW-w64, CMake preset `windows`,
-# folder build-windows/), with warnings as errors and runs the tests under Wine. Qt for Windows
-# comes from freigabe/windows/qt-windows.sh, built once into a cache folder. Then makes the release (the
-# zip and the installer, CPack, every program in them signed), checks its signatures, builds a
-# test version of a later number and tries the installer under Wine with that installed over it,
-# and shows the real window under Wine on a virtual X server, saves its picture and compares it
-# with the window drawn on Linux.
+# Builds everything for 64-bit Windows (MinGW-w64, CMake preset `windows`, folder build-windows/),
+# the window included, with warnings as errors, and makes the release from that build (the zip and
+# the installer, every program in them signed: freigabe/windows/windows-freigabe.sh, the one recipe
+# of the Windows release); then runs the tests under Wine on the same build, checks the release's
+# signatures, builds a test version of a later number by the same recipe and tries the installer
+# under Wine with that installed over it, and shows the real window under Wine on a virtual X
+# server, saves its picture and compares it with the window drawn on Linux. Qt for Windows comes
+# from freigabe/windows/qt-windows.sh, built once into a cache folder; the guide's pictures and the
+# picture tool from one Linux build (freigabe/windows/anleitungsbilder.sh).
 # Runs a random session on the real window under Wine and checks that it left no key in the
 # registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
 # and GCC 14 the release is built with: on an older host inside a Debian 13 root
@@ -15,14 +17,12 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
 source freigabe/gemeinsam/wurzel.sh
-source scripts/hilfen/programme.sh
+source scripts/hilfen/gemeinsam.sh
 
 pakete=("${WINDOWS_PAKETE[@]}" "${BAU_PAKETE[@]}" "${START_PAKETE[@]}" "${QT_WINDOWS_PAKETE[@]}"
         "${FREIGABE_PAKETE[@]}" "${SIGNATUR_PAKETE[@]}")
 # The preset's build folder.
 bau=build-windows
-# The result of every step that fails without ending the run: the run's exit status.
-status=0
 
 # Ends the script at once when another run holds the build folder. Two runs would build into the
 # same folder and share its Wine prefix, whose wineserver each ends and whose registry each
@@ -40,18 +40,6 @@ bau_sperren() {
     fi
 }
 
-# The guide's pictures, drawn by a Linux build (freigabe/windows/anleitungsbilder.sh); sets
-# bilder, their folder.
-anleitungsbilder() {
-    bilder=$(bash freigabe/windows/anleitungsbilder.sh "$bau")
-}
-
-# Builds Qt for Windows if the cache has none yet; sets qt, its folder.
-qt_holen() {
-    bash freigabe/windows/qt-windows.sh
-    qt=$(bash freigabe/windows/qt-windows.sh --ordner)
-}
-
 # Wine's settings for everything that follows, as in the test preset: a Wine prefix of our own in
 # the build folder, no debug output, no offer to install Mono or Gecko; without a display Wine
 # opens no window of its own either.
@@ -63,20 +51,6 @@ wine_einstellen() {
     # run in C.UTF-8.
     export LC_ALL=C.UTF-8
     unset DISPLAY WAYLAND_DISPLAY
-}
-
-# Configures and builds the preset. Another Qt than the one the build folder was configured with
-# (other options, another version): configured afresh, so that no package of the old one is left
-# in the cache.
-bauen() {
-    local frisch=()
-    if [ -f "$bau/CMakeCache.txt" ] &&
-        ! grep -qxF "QUENTOR_QT_WINDOWS:PATH=$qt" "$bau/CMakeCache.txt"; then
-        frisch=(--fresh)
-    fi
-    cmake --preset windows "${frisch[@]}" -DQUENTOR_QT_WINDOWS:PATH="$qt" \
-        -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder" >/dev/null
-    cmake --build --preset windows -j "$(nproc)"
 }
 
 # Makes the Wine prefix when there is none.
@@ -117,8 +91,8 @@ wine_dienste_starten() {
     local eingabe
     wineserver -w
     wineserver -p
-    # When the script ends: the run's wineserver ended, the test log (if any) removed.
-    trap 'wineserver -k || true; rm -f -- ${protokoll:+"$protokoll"}' EXIT
+    # When the script ends: the run's wineserver ended.
+    trap 'wineserver -k || true' EXIT
     eingabe=$(mktemp -u)
     mkfifo "$eingabe"
     exec 3<>"$eingabe"
@@ -127,14 +101,15 @@ wine_dienste_starten() {
     wineboot >/dev/null 2>&1
 }
 
-# Runs the tests under Wine; sets zaehlung, the line with the count of the tests.
+# Runs the tests under Wine, their output on stderr, and prints the line with their count; fails
+# as ctest does.
 ctest_unter_wine() {
+    local status=0 protokoll
     protokoll=$(mktemp)
-    ctest --preset windows -j "$(nproc)" 2>&1 | tee "$protokoll" || status=$?
-    if zaehlung=$(bash scripts/hilfen/ctest-zaehlung.sh "$protokoll"); then
-        zaehlung="ctest unter Wine: $zaehlung"
-        echo "$zaehlung"
-    fi
+    ctest --preset windows -j "$(nproc)" 2>&1 | tee "$protokoll" >&2 || status=$?
+    echo "ctest unter Wine: $(bash scripts/hilfen/ctest-zaehlung.sh "$protokoll" || echo "?")"
+    rm -f "$protokoll"
+    return "$status"
 }
 
 # Nothing kept: a random session of 600 actions on the real window, with Qt's own dialogs, leaves
@@ -143,53 +118,48 @@ dauerlauf_unter_wine() {
     wine reg delete 'HKCU\Software\QtProject' /f >/dev/null 2>&1 || true
     echo "Dauerlauf unter Wine:"
     wine "$(programm "$bau" quentor_dauerlauf)" -platform offscreen --ereignisse 600 \
-        --alle 100 || status=1
+        --alle 100 || return
     if wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1; then
         echo "Qt hat Einstellungen in die Registry geschrieben (HKCU\Software\QtProject)." >&2
-        status=1
+        return 1
     fi
 }
 
-# The release: quentor-VERSION-win64.zip, quentor-VERSION-win64-setup.exe, their bill of
-# materials and SHA256SUMS in build-windows/ (freigabe/windows/windows-freigabe.sh), its signatures
-# checked; then its installer tried under Wine, with the installer of a later version (a test
-# build, neuere_version) installed over it.
-freigabe_pruefen() {
-    local version neu
-    version=$(projektversion "$bau")
-    if bash freigabe/windows/windows-freigabe.sh "$bau" && neuere_version "$version.1"; then
-        neu="$bau/neuer/quentor-$version.1-win64"
-        bash freigabe/windows/signaturen_test.sh "$bau/quentor-$version-win64.zip" \
-            "$bau/quentor-$version-win64-setup.exe" "$bau/signatur/wegwerf-ca.pem" || status=1
-        bash freigabe/windows/installationsprogramm_test.sh "$bau/quentor-$version-win64-setup.exe" \
-            "$version" "$neu-setup.exe" "$neu.zip" "$version.1" "$bau/signatur/wegwerf-ca.pem" ||
-            status=1
-    else
-        status=1
-    fi
+# The release's signatures: every program in ZIP and the installer SETUP (the files the recipe
+# made), checked against the throwaway authority that signed them.
+# Usage: signaturen_pruefen ZIP SETUP
+signaturen_pruefen() {
+    bash freigabe/windows/signaturen_test.sh "$1" "$2" "$bau/signatur/wegwerf-ca.pem"
 }
 
-# Prints the version the build folder FOLDER was configured with.
-# Usage: projektversion FOLDER
-projektversion() {
-    sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$1/CMakeCache.txt"
-}
-
-# The release of the same sources as VERSION, a test build in build-windows/neuer without tests,
-# for the installer's upgrade check; without the script driver, so that the upgrade has a file
-# to remove that only the older version shipped. Its output is shown only when it fails.
-# Usage: neuere_version VERSION
+# The release of the same sources as a later VERSION, by the same recipe in build-windows/neuer
+# without tests and without the script driver, so that the upgrade has a file to remove that only
+# the older version shipped; the guide's pictures are the release's (FOLDER). Its output is shown
+# only when it fails; prints the zip and the installer, as the recipe does.
+# Usage: neuere_version VERSION FOLDER
 neuere_version() {
-    local neu="$bau/neuer"
-    if ! { cmake --preset windows -B "$neu" -DQUENTOR_QT_WINDOWS:PATH="$qt" -DBUILD_TESTING=OFF \
-        -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder" -DQUENTOR_VERSION="$1" -DQUENTOR_SKRIPT=OFF &&
-        cmake --build "$neu" -j "$(nproc)" &&
-        bash freigabe/windows/windows-freigabe.sh "$neu"; } >"$neu.log" 2>&1; then
-        cat "$neu.log"
+    local neu="$bau/neuer" dateien
+    if ! dateien=$(bash freigabe/windows/windows-freigabe.sh -B "$neu" -DBUILD_TESTING=OFF \
+        -DQUENTOR_VERSION="$1" -DQUENTOR_SKRIPT=OFF -DQUENTOR_ANLEITUNG_BILDER:PATH="$2" \
+        2>"$neu.log"); then
+        cat "$neu.log" >&2
         echo "Die Testversion $1 ließ sich nicht bauen." >&2
         return 1
     fi
-    echo "Testversion $1 gebaut: $neu"
+    echo "Testversion $1 gebaut: $neu" >&2
+    printf '%s\n' "$dateien"
+}
+
+# The installer ZIP, SETUP of the release tried under Wine, with the installer of a later version
+# (neuere_version) installed over it; the pictures' FOLDER for that version.
+# Usage: installationsprogramm_pruefen ZIP SETUP FOLDER
+installationsprogramm_pruefen() {
+    local version neu
+    version=$(freigabe_wert "$bau" version)
+    neu=$(neuere_version "$version.1" "$3") || return
+    mapfile -t neu <<<"$neu"
+    bash freigabe/windows/installationsprogramm_test.sh "$2" "$version" "${neu[1]}" "${neu[0]}" \
+        "$version.1" "$bau/signatur/wegwerf-ca.pem"
 }
 
 # Ends the test session's Wine, its command interpreter included: its desktop has no display.
@@ -200,34 +170,35 @@ wine_beenden() {
 }
 
 # The real window under Wine, with the default, dark and high-contrast system colours and at
-# several scales, compared with the window as Linux draws it. The comparison is the picture tool
-# of the Linux build with the same Qt that drew the guide's pictures, where only the tools are
-# built.
+# several scales, compared with the window as Linux draws it: by the picture tool of the Linux
+# build that drew the guide's pictures, with the same Qt.
 fensterbilder() {
-    local linux="$bau/linux"
-    cmake --build "$linux" --target quentor_bildvergleich -j "$(nproc)" >/dev/null
-    bash freigabe/windows/formbilder-wine.sh "$bau" \
-        "$(programm "$linux" quentor_bildvergleich)" || status=1
+    bash freigabe/windows/formbilder-wine.sh "$bau" "$(programm "$bau/linux" quentor_bildvergleich)"
 }
 
 main() {
+    local bilder ausgabe freigabe zaehlung="" status=0
     wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
     bau_sperren
     bash scripts/hilfen/abhaengigkeiten.sh "${pakete[@]}"
-    qt_holen
-    anleitungsbilder
+    bash freigabe/windows/qt-windows.sh
+    bilder=$(bash freigabe/windows/anleitungsbilder.sh "$bau" quentor_bildvergleich)
     wine_einstellen
-    bauen
+    # The zip, the installer and the bill of materials.
+    ausgabe=$(bash freigabe/windows/windows-freigabe.sh -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder")
+    mapfile -t freigabe <<<"$ausgabe"
     praefix_anlegen
     schriften_einrichten
     wine_dienste_starten
-    ctest_unter_wine
-    dauerlauf_unter_wine
-    freigabe_pruefen
+    zaehlung=$(ctest_unter_wine) || status=1
+    echo "$zaehlung"
+    dauerlauf_unter_wine || status=1
+    signaturen_pruefen "${freigabe[@]:0:2}" || status=1
+    installationsprogramm_pruefen "${freigabe[@]:0:2}" "$bilder" || status=1
     wine_beenden
-    fensterbilder
+    fensterbilder || status=1
     # The test run's result once more as the last line.
-    [ -z "${zaehlung:-}" ] || echo "$zaehlung"
+    echo "$zaehlung"
     exit "$status"
 }
 

@@ -1,8 +1,10 @@
 # Debian packages the project needs, sourced by the scripts.
 # shellcheck shell=bash
 # shellcheck disable=SC2034
+# dpkg-dev: Debian's build flags (dpkg-buildflags), which every preset's build but san's has;
+# ccache: what was compiled before comes from its cache.
 BAU_PAKETE=(cmake g++ make pkg-config libgtest-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins
-            qt6-translations-l10n fonts-liberation python3)
+            qt6-translations-l10n fonts-liberation python3 dpkg-dev ccache)
 START_PAKETE=(xvfb xauth x11-utils imagemagick)
 # The window on other desktops: platform themes, a Wayland compositor and Qt's wayland platform.
 DESKTOP_PAKETE=(qt6ct qt6-gtk-platformtheme gnome-themes-extra weston qt6-wayland)
@@ -13,7 +15,7 @@ BENCH_PAKETE=(libbenchmark-dev valgrind)
 FUZZ_PAKETE=(clang libclang-rt-dev)
 PRUEF_PAKETE=(clang clang-tidy clang-format cppcheck)
 WINDOWS_PAKETE=(cmake make g++-mingw-w64-x86-64-posix googletest nlohmann-json3-dev wine wine64
-                fontconfig fonts-liberation nsis)
+                fontconfig fonts-liberation nsis ccache)
 # The arm64 build: cross compilers, qemu-user for its programs (binfmt_misc through binfmt-support,
 # arch-test for mmdebstrap's arm64 root) and arm64's Qt beside the host's (multiarch), with the
 # platform plugins the window's tests load. GoogleTest is built from its sources.
@@ -30,6 +32,6 @@ QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-bas
 # (gpg makes it with its agent, gpgv checks it as a player does).
 FREIGABE_PAKETE=(python3 gpg gpg-agent gpgv)
 # The apt repository (freigabe/linux/paketquelle.sh): apt-ftparchive, and lintian for the keyring package.
-PAKETQUELLE_PAKETE=(apt-utils lintian)
+PAKETQUELLE_PAKETE=(apt-utils lintian cmake dpkg-dev)
 PAKET_PAKETE=(desktop-file-utils appstream lintian dpkg-dev librsvg2-bin)
-SYMBOL_PAKETE=(librsvg2-bin imagemagick)
+SYMBOL_PAKETE=(librsvg2-bin imagemagick icoutils)
