@@ -57,27 +57,13 @@ pngs_zeichnen() {
     done
 }
 
-# A number as 2 or 4 little-endian bytes, written as printf's \x escapes.
-le16() { printf '\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)); }
-le32() { le16 $(($1 & 65535)); le16 $(($1 >> 16)); }
-
-# An ICO file: a 6-byte header, a 16-byte entry for each picture (width and height, 0 meaning 256;
-# no palette; 1 plane; 32 bits; the size and the offset of its data), then the PNGs themselves,
-# which Windows reads inside an ICO. All numbers little-endian.
+# The ICO file of the PNGs in PNG_FOLDER (icoutils' icotool): each picture stored as the PNG it
+# is, which Windows reads inside an ICO.
 # Usage: ico PNG_FOLDER ICO_FILE
 ico() {
-    local ordner=$1 ausgabe=$2 kopf daten=() n png groesse stelle
-    kopf=$(le16 0)$(le16 1)$(le16 ${#groessen[@]})
-    stelle=$((6 + 16 * ${#groessen[@]}))
-    for n in "${groessen[@]}"; do
-        png="$ordner/${n}x$n/apps/$name.png"
-        groesse=$(stat -c %s "$png")
-        kopf+=$(printf '\\x%02x\\x%02x\\x00\\x00' $((n & 255)) $((n & 255)))
-        kopf+=$(le16 1)$(le16 32)$(le32 "$groesse")$(le32 "$stelle")
-        stelle=$((stelle + groesse))
-        daten+=("$png")
-    done
-    { printf '%b' "$kopf"; cat "${daten[@]}"; } >"$ausgabe"
+    local bilder=() n
+    for n in "${groessen[@]}"; do bilder+=("--raw=$1/${n}x$n/apps/$name.png"); done
+    icotool --create --output="$2" "${bilder[@]}"
 }
 
 # The window icon's raw RGBA pixels, from the PNGs of its sizes.
