@@ -3,18 +3,20 @@
 # FOLDER/apt/ (default build-paketquelle/apt/), to be published at URI (default the project's
 # address, the packages' Homepage, with "apt/"):
 #   - pool/main/q/: the packages, and the keyring package quentor-archive-keyring (same version,
-#     Architecture all), which installs the signing key as /usr/share/keyrings/quentor-archive-keyring.pgp
-#     and the sources entry /etc/apt/sources.list.d/quentor.sources that accepts that key alone;
+#     Architecture all; packaging/schluessel/, packed by CPack), which installs the signing key as
+#     /usr/share/keyrings/quentor-archive-keyring.pgp and the sources entry
+#     /etc/apt/sources.list.d/quentor.sources that accepts that key alone;
 #   - dists/stable/main/binary-{amd64,arm64}/Packages(.gz) and dists/stable/Release (apt-ftparchive),
 #     clear-signed as dists/stable/InRelease.
 # Signed with the maintainer's key or FOLDER's throwaway key (freigabe/gemeinsam/openpgp.sh), whose
 # public key also lies in the repository as quentor-archive-keyring.pgp. The same packages give
 # the same pool and Packages files; Release and InRelease carry the time they were made.
 # Usage: bash freigabe/linux/paketquelle.sh [--uri URI] [--ziel FOLDER] [PAKET.deb...]
-#        (default packages: build-paket/quentor_*_amd64.deb build-arm64/quentor_*_arm64.deb)
+#        (default packages: the amd64 release of the preset in use and the arm64 release)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
+source scripts/hilfen/gemeinsam.sh
 source freigabe/gemeinsam/freigabe.sh
 
 # The repository's suite, component and architectures.
@@ -38,7 +40,8 @@ argumente_lesen() {
             *) pakete+=("$1"); shift ;;
         esac
     done
-    [ ${#pakete[@]} -gt 0 ] || pakete=(build-paket/quentor_*_amd64.deb build-arm64/quentor_*_arm64.deb)
+    [ ${#pakete[@]} -gt 0 ] ||
+        pakete=("$(freigabe_von "${QUENTOR_PRESET:-dev}" paket)" "$(freigabe_von arm64 paket)")
 }
 
 aufruf() {
@@ -71,68 +74,20 @@ pool_fuellen() {
     cp -- "$@" "$quelle/pool/main/q/quentor/"
 }
 
-# The keyring package's control file for VERSION, its maintainer and homepage those of PAKET.deb.
-# Usage: steuerdatei VERSION PAKET.deb GROESSE_KB
-steuerdatei() {
-    cat <<EOF
-Package: $schluesselpaket
-Version: $1
-Architecture: all
-Maintainer: $(dpkg-deb -f "$2" Maintainer)
-Installed-Size: $3
-Section: misc
-Priority: optional
-Multi-Arch: foreign
-Homepage: $(dpkg-deb -f "$2" Homepage)
-Description: Schlüssel und Paketquelle von Quentor für apt
- Dieses Paket richtet die Paketquelle von Quentor für apt ein: den
- öffentlichen OpenPGP-Schlüssel, mit dem sie signiert ist, und ihren Eintrag
- in /etc/apt/sources.list.d/quentor.sources, der für diese Quelle nur diesen
- Schlüssel gelten lässt. Danach bringen "apt update" und "apt install
- quentor" Quentor und später seine neuen Versionen.
-EOF
-}
-
-# The deb822 sources entry of the repository at URI, signed by the key the package installs.
-# Usage: quellen_eintrag URI
-quellen_eintrag() {
-    cat <<EOF
-Types: deb
-URIs: $1
-Suites: $suite
-Components: main
-Signed-By: /usr/share/keyrings/$schluesselpaket.pgp
-EOF
-}
-
-# Stages the keyring package's files in FOLDER: the key, the sources entry (a conffile), licence,
-# changelog and lintian's note; every file 0644 and of the release's time.
-# Usage: schluessel_dateien FOLDER KEY.pgp
-schluessel_dateien() {
-    local stufe=$1 doc="$1/usr/share/doc/$schluesselpaket"
-    install -d "$stufe/DEBIAN" "$stufe/etc/apt/sources.list.d" "$stufe/usr/share/keyrings" "$doc" \
-        "$stufe/usr/share/lintian/overrides"
-    install -m 0644 "$2" "$stufe/usr/share/keyrings/$schluesselpaket.pgp"
-    quellen_eintrag "$uri" >"$stufe/etc/apt/sources.list.d/quentor.sources"
-    install -m 0644 packaging/copyright "$doc/copyright"
-    gzip -9n <packaging/schluessel/changelog >"$doc/changelog.gz"
-    install -m 0644 packaging/schluessel/lintian-overrides "$stufe/usr/share/lintian/overrides/$schluesselpaket"
-    echo /etc/apt/sources.list.d/quentor.sources >"$stufe/DEBIAN/conffiles"
-    find "$stufe" -type f -exec chmod 0644 {} + && find "$stufe" -type d -exec chmod 0755 {} +
-}
-
-# Builds the keyring package of VERSION with dpkg-deb into the pool and prints its path.
+# Makes the keyring package of VERSION (packaging/schluessel/, its maintainer and homepage those of
+# PAKET.deb, the key KEY.pgp) with CPack, with the release's settings, into the pool; prints its
+# path.
 # Usage: schluesselpaket_bauen VERSION PAKET.deb KEY.pgp
 schluesselpaket_bauen() {
-    local stufe deb="$quelle/pool/main/q/$schluesselpaket/${schluesselpaket}_$1_all.deb" groesse
-    stufe=$(mktemp -d)
-    schluessel_dateien "$stufe" "$3"
-    (cd "$stufe" && find etc usr -type f | LC_ALL=C sort | xargs md5sum >DEBIAN/md5sums)
-    groesse=$(du -sk --apparent-size "$stufe/etc" "$stufe/usr" | awk '{ s += $1 } END { print s }')
-    steuerdatei "$1" "$2" "$groesse" >"$stufe/DEBIAN/control"
-    find "$stufe" -newermt "@$SOURCE_DATE_EPOCH" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
-    dpkg-deb --root-owner-group -Zxz --build "$stufe" "$deb" >/dev/null
-    rm -rf "$stufe"
+    local bau="$ziel/schluesselpaket" pool="$quelle/pool/main/q/$schluesselpaket" deb
+    rm -rf "$bau"
+    leise cmake -S packaging/schluessel -B "$bau" -DQUENTOR_VERSION="$1" \
+        -DQUENTOR_BETREUER="$(dpkg-deb -f "$2" Maintainer)" \
+        -DQUENTOR_ADRESSE="$(dpkg-deb -f "$2" Homepage)" -DQUENTOR_SCHLUESSEL="$(realpath "$3")" \
+        -DQUENTOR_URI="$uri" -DQUENTOR_SUITE="$suite"
+    (cd "$bau" && leise cpack)
+    deb="$pool/${schluesselpaket}_$1_all.deb"
+    mv "$bau/${deb##*/}" "$deb"
     printf '%s\n' "$deb"
 }
 
@@ -140,13 +95,8 @@ schluesselpaket_bauen() {
 # declares (packaging/schluessel/lintian-overrides) is named.
 # Usage: schluesselpaket_pruefen PAKET.deb
 schluesselpaket_pruefen() {
-    if ! lintian --fail-on error,warning --display-info "$1" 2>&1 |
-        { grep -v "running with root privileges" || true; }; then
-        echo "lintian: Fehler oder Warnungen in $1" >&2
-        return 1
-    fi
-    echo "lintian: $1 ohne Fehler und Warnungen; erklärte Ausnahme:" \
-        "$(grep -v '^#' packaging/schluessel/lintian-overrides)"
+    lintian_pruefen "$1"
+    echo "Erklärte Ausnahme: $(grep -v '^#' packaging/schluessel/lintian-overrides)"
 }
 
 # Packages and Packages.gz of ARCHITECTURE (with the packages of all): one pool folder after the
