@@ -6,10 +6,10 @@
 set -euo pipefail
 
 # The id of the mapped window with the title, once it is there; nothing once the program has ended
-# or after half a minute.
+# or after a minute (a program under qemu on a busy machine may take half of that).
 warte_auf_fenster() {
     local titel=$1 pid=$2
-    for _ in $(seq 300); do
+    for _ in $(seq 600); do
         if xwininfo -name "$titel" 2>/dev/null | grep -q "Map State: IsViewable"; then
             xwininfo -name "$titel" | awk '/Window id:/ { print $4 }'
             return
