@@ -50,7 +50,8 @@ farbschema() {
 }
 
 # Sets bilder (the pictures' folder), programm (the window) and vergleich (the picture tool) and
-# the window's title and size; a temporary folder of the script's own is the work folder.
+# the window's title and size; a temporary folder of the script's own is the work folder and
+# XDG_RUNTIME_DIR (without one, Wine's registry commands say it is missing).
 vorbereiten() {
     bilder=$(realpath "$1")
     programm=$(programm "$1" quentor)
@@ -58,6 +59,7 @@ vorbereiten() {
     form_masse "$vergleich"
     arbeit=$(mktemp -d)
     trap 'rm -rf "$arbeit"' EXIT
+    export XDG_RUNTIME_DIR="$arbeit"
 }
 
 # The window with Wine's default colours at 96 dpi, compared with the window as Linux draws it.

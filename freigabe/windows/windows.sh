@@ -181,14 +181,16 @@ main() {
     wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
     bau_sperren
     bash scripts/hilfen/abhaengigkeiten.sh "${pakete[@]}"
-    bash freigabe/windows/qt-windows.sh
+    # What needs no Qt for Windows comes first, while a build of it that was started before (as
+    # CI starts one) goes on; qt-windows.sh then waits for that build or makes it.
     bilder=$(bash freigabe/windows/anleitungsbilder.sh "$bau" quentor_bildvergleich)
     wine_einstellen
+    praefix_anlegen
+    schriften_einrichten
+    bash freigabe/windows/qt-windows.sh
     # The zip, the installer and the bill of materials.
     ausgabe=$(bash freigabe/windows/windows-freigabe.sh -DQUENTOR_ANLEITUNG_BILDER:PATH="$bilder")
     mapfile -t freigabe <<<"$ausgabe"
-    praefix_anlegen
-    schriften_einrichten
     wine_dienste_starten
     zaehlung=$(ctest_unter_wine) || status=1
     echo "$zaehlung"

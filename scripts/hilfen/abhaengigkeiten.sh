@@ -5,7 +5,7 @@
 # there; the build then says what is really missing.
 set -euo pipefail
 
-# Prints the packages named that are not installed, one a line.
+# Prints the packages named that are not installed, one a line (a package named twice, twice).
 # Usage: fehlende PAKET...
 fehlende() {
     local paket
@@ -64,7 +64,7 @@ als_root() {
 main() {
     local fehlend=() vorher
     apt_da "$@" || return 0
-    mapfile -t fehlend < <(fehlende "$@")
+    mapfile -t fehlend < <(fehlende "$@" | awk '!gesehen[$0]++')
     [ ${#fehlend[@]} -gt 0 ] || return 0
     vorher=$(als_root "${fehlend[@]}") || return 0
     installieren "$vorher" "${fehlend[@]}"
