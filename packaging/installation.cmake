@@ -3,6 +3,9 @@
 # Debian package of it).
 set(CPACK_PACKAGE_NAME quentor)
 set(quentor_paketdaten ${PROJECT_BINARY_DIR}/packaging)
+# The player's guide as the package installs it (anleitung/CMakeLists.txt), named by the desktop
+# entry's action, the metadata and the man pages: the package's path, under /usr.
+set(QUENTOR_ANLEITUNG_SEITE /usr/${CMAKE_INSTALL_DATADIR}/quentor/anleitung/anleitung.html)
 
 # gzip -9n: best compression and no name or time in the header, so the bytes depend on the
 # content alone. Writes ${ziel}.gz and adds it to quentor_gepackt.
