@@ -64,6 +64,7 @@ class TeilVon(unittest.TestCase):
             ("quentor.exe", "quentor"),
             ("quentor-skript.exe", "quentor"),
             ("LICENSE", "quentor"),
+            ("Anleitung.html", "quentor"),
             ("anleitung/anleitung.html", "quentor"),
             ("anleitung/bilder/frage-ende.png", "quentor"),
             ("Qt6Core.dll", "qt6-base"),
