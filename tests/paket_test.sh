@@ -39,7 +39,8 @@ erwartete_dateien() {
               share/doc/quentor/changelog.gz share/doc/quentor/copyright
               "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/quentor.1.gz
               share/man/man1/quentor-skript.1.gz share/man/de/man1/quentor.1.gz
-              share/man/de/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml")
+              share/man/de/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml"
+              share/lintian/overrides/quentor)
     for n in "${groessen[@]}"; do
         erwartet+=("share/icons/hicolor/${n}x$n/apps/$id.png")
     done
