@@ -1,7 +1,8 @@
 // The guide (anleitung.html) against the program: it shows exactly the pictures the program draws
 // (zustaende.cpp, drawn into QUENTOR_BILDER by the build), each with a text for those who cannot
-// see it; every text it quotes as the program's (<q class="programm">) is one the window shows or
-// the core writes; its example is the shipped permanence file, which the reader takes.
+// see it, and every count a picture's texts state is the one its scene shows; every text it
+// quotes as the program's (<q class="programm">) is one the window shows or the core writes; its
+// example is the shipped permanence file, which the reader takes.
 
 #include "anwendung.h"
 #include "dateileser.h"
@@ -13,17 +14,23 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace quentor::anleitung {
 
@@ -87,6 +94,109 @@ TEST(Bilder, JedesBildHatEinenText) {
     const QRegularExpression text(QStringLiteral(R"re(\salt="[^"]*[^"\s][^"]*")re"));
     for (const QString& bild : bilder) {
         EXPECT_TRUE(text.match(bild).hasMatch()) << bild.toStdString();
+    }
+}
+
+// ---- the counts the pictures' texts state
+
+// What the window shows beside each caption of a display field ("LFN", "Frei:", "MAX.", ...).
+std::map<QString, QString> angezeigt(const Form1& form) {
+    std::map<QString, QString> werte;
+    for (const QLabel* beschriftung : form.findChildren<QLabel*>()) {
+        const QWidget* feld = beschriftung->buddy();
+        if (const auto* text = qobject_cast<const QLineEdit*>(feld)) {
+            werte[beschriftung->text()] = text->text();
+        } else if (const auto* anzeige = qobject_cast<const QLabel*>(feld)) {
+            werte[beschriftung->text()] = anzeige->text();
+        }
+    }
+    return werte;
+}
+
+// The scene as its picture was drawn, in a working folder that holds the files it loads; what
+// the window then shows beside its captions.
+std::map<QString, QString> szenenwerte(const Zustand& zustand) {
+    QTemporaryDir arbeit;
+    const QString vorher = QDir::currentPath();
+    EXPECT_TRUE(arbeit.isValid() &&
+                legeDateienAn(QDir(arbeit.path()), QStringLiteral(QUENTOR_BEISPIEL)) &&
+                QDir::setCurrent(arbeit.path()));
+    Szene szene;
+    EXPECT_TRUE(szene.zeige()) << zustand.name;
+    zustand.herstellen(szene);
+    QDir::setCurrent(vorher);
+    return angezeigt(szene.form());
+}
+
+// The first group of the first match of `muster` in `text`.
+QString erster(const QString& text, const QString& muster) {
+    return QRegularExpression(muster, QRegularExpression::DotMatchesEverythingOption)
+        .match(text)
+        .captured(1);
+}
+
+// The alt text and the caption of each figure, read as text, by the name of its picture.
+std::vector<std::pair<QString, QString>> bildtexte() {
+    std::vector<std::pair<QString, QString>> texte;
+    for (const QString& figur :
+         fundstellen(anleitung(), QStringLiteral("<figure>(.*?)</figure>"))) {
+        texte.emplace_back(
+            erster(figur, QStringLiteral(R"re(src="bilder/([^"]+)\.png")re")),
+            klartext(erster(figur, QStringLiteral(R"re(alt="([^"]*)")re")) + QLatin1Char(' ') +
+                     erster(figur, QStringLiteral("<figcaption>(.*?)</figcaption>"))));
+    }
+    return texte;
+}
+
+// The counts `text` states, each with the caption it belongs to: a caption followed by its value
+// ("LFN 5", "LFN zeigt 5", "ROTAT 1 / 5", "Frei: 33"), and "5 Würfen" for LFN.
+std::vector<std::pair<QString, QString>> genannt(const QString& text,
+                                                 const std::map<QString, QString>& werte) {
+    std::vector<std::pair<QString, QString>> funde;
+    const QString wert = QStringLiteral(R"re((?:\s+zeigt)?\s+(\d+(?: / \d+)?)\b)re");
+    for (const auto& [beschriftung, _] : werte) {
+        const QRegularExpression muster(QStringLiteral("(?<![\\w.])") +
+                                        QRegularExpression::escape(beschriftung) + wert);
+        for (const auto& treffer : muster.globalMatch(text)) {
+            funde.emplace_back(beschriftung, treffer.captured(1));
+        }
+    }
+    const QRegularExpression wuerfe(QStringLiteral(R"re(\b(\d+) Würfen?\b)re"));
+    for (const auto& treffer : wuerfe.globalMatch(text)) {
+        funde.emplace_back(QStringLiteral("LFN"), treffer.captured(1));
+    }
+    return funde;
+}
+
+const Zustand* zustandNamens(const QString& name) {
+    for (const Zustand& zustand : zustaende()) {
+        if (name == QLatin1String(zustand.name)) {
+            return &zustand;
+        }
+    }
+    return nullptr;
+}
+
+// Every count a picture's alt text or caption states is the one its scene shows, and a picture of
+// a window with spins states their number: a changed scene with an unchanged text fails.
+TEST(Bilder, JedeZahlImTextZeigtAuchDasBild) {
+    const auto texte = bildtexte();
+    ASSERT_EQ(texte.size(), zustaende().size());
+    for (const auto& [bild, text] : texte) {
+        const Zustand* zustand = zustandNamens(bild);
+        ASSERT_NE(zustand, nullptr) << "kein Zustand zu: " << bild.toStdString();
+        const auto werte = szenenwerte(*zustand);
+        const auto lfn = werte.find(QStringLiteral("LFN"));
+        ASSERT_NE(lfn, werte.end()) << "keine Beschriftung LFN im Fenster";
+        bool lfnGenannt = false;
+        for (const auto& [beschriftung, zahl] : genannt(text, werte)) {
+            EXPECT_EQ(zahl.toStdString(), werte.at(beschriftung).toStdString())
+                << bild.toStdString() << ", " << beschriftung.toStdString()
+                << " in: " << text.toStdString();
+            lfnGenannt = lfnGenannt || beschriftung == lfn->first;
+        }
+        EXPECT_TRUE(lfn->second.isEmpty() || lfnGenannt)
+            << bild.toStdString() << " nennt LFN " << lfn->second.toStdString() << " nicht";
     }
 }
 

@@ -24,17 +24,6 @@ bool schreibe(const QString& pfad, const QByteArray& inhalt) {
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
 }
 
-// The files the states load, in `ordner`: the guide's example and three that are refused.
-bool legeDateienAn(const QDir& ordner, const QString& beispiel) {
-    const auto pfad = [&ordner](const char* name) {
-        return ordner.filePath(QString::fromLatin1(name));
-    };
-    return QFile::copy(beispiel, pfad(beispieldatei)) &&
-           schreibe(pfad(falscheDatei), "Notizen vom Abend\n17\n5\n") &&
-           schreibe(pfad(fehlerhafteDatei), "Spielbank Musterstadt\nTisch 7\n06.12.2026\nAbend\n"
-                                            "12\n40\n");
-}
-
 bool zeichne(const Zustand& zustand, const QDir& ziel) {
     Szene szene;
     const QString datei = ziel.filePath(QString::fromLatin1(zustand.name) + QStringLiteral(".png"));

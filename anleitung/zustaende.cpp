@@ -2,6 +2,9 @@
 
 #include "szene.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <iterator>
 
 namespace quentor::anleitung {
@@ -74,6 +77,11 @@ QImage meldungPosition(Szene& s) {
     return s.bildMitKasten("okwurf");
 }
 
+bool schreibe(const QString& pfad, const QByteArray& inhalt) {
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
+}
+
 constexpr Zustand alle[] = {
     {"start", start},
     {"wuerfe", wuerfe},
@@ -92,6 +100,16 @@ constexpr Zustand alle[] = {
 
 std::span<const Zustand> zustaende() {
     return alle;
+}
+
+bool legeDateienAn(const QDir& ordner, const QString& beispiel) {
+    const auto pfad = [&ordner](const char* name) {
+        return ordner.filePath(QString::fromLatin1(name));
+    };
+    return QFile::copy(beispiel, pfad(beispieldatei)) &&
+           schreibe(pfad(falscheDatei), "Notizen vom Abend\n17\n5\n") &&
+           schreibe(pfad(fehlerhafteDatei), "Spielbank Musterstadt\nTisch 7\n06.12.2026\nAbend\n"
+                                            "12\n40\n");
 }
 
 } // namespace quentor::anleitung

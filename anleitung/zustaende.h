@@ -5,6 +5,9 @@
 
 #include <span>
 
+class QDir;
+class QString;
+
 namespace quentor::anleitung {
 
 class Szene;
@@ -23,5 +26,9 @@ struct Zustand {
 };
 
 std::span<const Zustand> zustaende();
+
+// Lays out the files above in `ordner`, the example copied from `beispiel`; false when one could
+// not be written.
+bool legeDateienAn(const QDir& ordner, const QString& beispiel);
 
 } // namespace quentor::anleitung

@@ -1,8 +1,11 @@
 # What a Linux install puts where besides the programs: the desktop entry, the AppStream metadata
-# and the icons, the man pages, the licence and the changelog (freigabe/linux/deb.cmake makes the
-# Debian package of it).
+# and the icons, the man pages, the licence and the changelog, lintian's overrides
+# (freigabe/linux/deb.cmake makes the Debian package of it).
 set(CPACK_PACKAGE_NAME quentor)
 set(quentor_paketdaten ${PROJECT_BINARY_DIR}/packaging)
+# The player's guide as the package installs it (anleitung/CMakeLists.txt), named by the desktop
+# entry's action, the metadata and the man pages: the package's path, under /usr.
+set(QUENTOR_ANLEITUNG_SEITE /usr/${CMAKE_INSTALL_DATADIR}/quentor/anleitung/anleitung.html)
 
 # gzip -9n: best compression and no name or time in the header, so the bytes depend on the
 # content alone. Writes ${ziel}.gz and adds it to quentor_gepackt.
@@ -69,4 +72,7 @@ endforeach()
 set(quentor_docdir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
 quentor_gzip(${PROJECT_SOURCE_DIR}/packaging/changelog ${quentor_paketdaten}/doc/changelog)
 install(FILES packaging/copyright ${quentor_paketdaten}/doc/changelog.gz DESTINATION ${quentor_docdir})
+# What lintian is told about the package: only where it asks for an override.
+install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME ${CPACK_PACKAGE_NAME})
 add_custom_target(quentor_gepackt ALL DEPENDS ${quentor_gepackt})

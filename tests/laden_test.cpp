@@ -142,6 +142,24 @@ TEST_F(Laden, AbbruchNachEinemLadenLaedtDieselbeDateiErneut) {
     EXPECT_EQ(t.s().aktzahl, 17) << "the replay goes on where it was";
 }
 
+// A value refused at position 2, corrected in the file, which is loaded again without "Neu": the
+// next spin takes the corrected value as spin 2, after the spin before it.
+TEST_F(Laden, BerichtigteDateiWiederGeladenSpieltAnDerAbgelehntenStelleWeiter) {
+    const fs::path pfad = schreibe("tisch7.txt", "Spielbank\na\nb\nc\n12\n40\n7\n");
+    lade(pfad);
+    ASSERT_EQ(t.wurf(), WurfErgebnis::aufgenommen);
+    ASSERT_EQ(t.wurf(), WurfErgebnis::permanenzUngueltig);
+    EXPECT_EQ(warnungstexte(),
+              std::vector<std::string>{"Die Permanenz enthält an Position 2 keine gültige Zahl! "});
+    schreibe("tisch7.txt", "Spielbank\na\nb\nc\n12\n30\n7\n");
+    lade(pfad);
+    EXPECT_EQ(t.wurf(), WurfErgebnis::aufgenommen);
+    EXPECT_EQ(t.s().aktzahl, 30);
+    EXPECT_EQ(t.feld(Feld::laufnummer), "2");
+    EXPECT_EQ(t.feld(Feld::Label3), "1 / 2");
+    EXPECT_EQ(t.farbe(12), farbegekommen) << "spin 1 stays in the session";
+}
+
 TEST_F(Laden, AbbruchOhneFruehereDatei) {
     t.zeigeSchon(Feld::Textanzahl, "alt");
     abbrechen();

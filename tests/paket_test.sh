@@ -3,14 +3,16 @@
 # checks what lands there: exactly the expected files, named by the application ID; icons of the
 # size their folder says; desktop entry, AppStream metadata and changelog that agree with each
 # other, the version and the installed programs; the script driver's man page against its German
-# translation, doku/aufbau.md and the driver itself; the player's guide with its pictures, named by
-# the window's man pages.
+# translation, doku/aufbau.md and the driver itself; the player's guide with its pictures in the
+# program's data, reached from the documentation's folder, opened by the desktop entry's action and
+# named by the window's man pages and the metadata.
 # Usage: bash tests/paket_test.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 bau=$1 id=$2 version=$3
 quelle=$(cd "$(dirname "$0")/.." && pwd)
 groessen=(16 22 24 32 48 64 128 256)
-anleitung=share/doc/quentor/anleitung
+anleitung=share/quentor/anleitung
+dokuverweis=share/doc/quentor/anleitung
 # Set by main: the temporary root and its /usr; the number of failures found.
 wurzel=""
 usr=""
@@ -37,7 +39,8 @@ erwartete_dateien() {
               share/doc/quentor/changelog.gz share/doc/quentor/copyright
               "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/quentor.1.gz
               share/man/man1/quentor-skript.1.gz share/man/de/man1/quentor.1.gz
-              share/man/de/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml")
+              share/man/de/man1/quentor-skript.1.gz "share/metainfo/$id.metainfo.xml"
+              share/lintian/overrides/quentor)
     for n in "${groessen[@]}"; do
         erwartet+=("share/icons/hicolor/${n}x$n/apps/$id.png")
     done
@@ -85,9 +88,15 @@ ohne_compilervermerk() {
     done
 }
 
-# Prints the value of KEY in the installed desktop entry.
-# Usage: wert KEY
-wert() { sed -n "s/^$1=//p" "$usr/share/applications/$id.desktop"; }
+# Prints the value of KEY in the group GROUP (default: the entry itself) of the installed desktop
+# entry.
+# Usage: wert KEY [GROUP]
+wert() {
+    local gruppe=${2:-Desktop Entry}
+    awk -v gruppe="[$gruppe]" -v schluessel="$1" '/^\[/ { drin = ($0 == gruppe) }
+        drin && index($0, schluessel "=") == 1 { print substr($0, length(schluessel) + 2) }' \
+        "$usr/share/applications/$id.desktop"
+}
 
 # The desktop entry's icon is the application ID, its programs are installed.
 desktop_pruefen() {
@@ -128,17 +137,39 @@ release_pruefen() {
         falsch "Changelog vom $changelog_datum, <release> vom $release_datum"
 }
 
-# Every picture the installed guide shows is installed beside it, and the window's man pages, in
-# both languages, and the doc-base entry name the guide where it lies.
+# Every picture the installed guide shows is installed beside it.
 anleitung_pruefen() {
-    local bilder bild seite
+    local bilder bild
     bilder=$(sed -n 's/.*<img [^>]*src="\([^"]*\)".*/\1/p' "$usr/$anleitung/anleitung.html")
     [ -n "$bilder" ] || falsch "die installierte Anleitung zeigt kein Bild"
     for bild in $bilder; do
         [ -f "$usr/$anleitung/$bild" ] || falsch "die Anleitung zeigt $bild, das nicht installiert ist"
     done
-    for seite in "$usr"/share/man/{,de/}man1/quentor.1.gz "$usr"/share/doc-base/quentor.*; do
+}
+
+# The ways to the guide: the documentation's folder leads to it by a relative link, and the
+# desktop entry's action opens it.
+anleitung_wege_pruefen() {
+    local ziel aktion="Desktop Action Anleitung"
+    ziel=$(readlink "$usr/$dokuverweis" || true)
+    [[ -n $ziel && $ziel != /* ]] || falsch "$dokuverweis ist kein relativer Verweis ('$ziel')"
+    [ "$(realpath -m "$usr/$dokuverweis")" = "$(realpath -m "$usr/$anleitung")" ] ||
+        falsch "$dokuverweis führt nicht zu $anleitung"
+    [ "$(wert Actions)" = "Anleitung;" ] || falsch "der Desktop-Eintrag hat die Aktion Anleitung nicht"
+    [ "$(wert Exec "$aktion")" = "xdg-open /usr/$anleitung/anleitung.html" ] ||
+        falsch "die Aktion Anleitung öffnet '$(wert Exec "$aktion")'"
+}
+
+# The window's man pages, in both languages, and the metadata name the guide where it lies; the
+# doc-base entry, which takes only paths in /usr/share/doc, through the link.
+anleitung_genannt_pruefen() {
+    local seite
+    for seite in "$usr"/share/man/{,de/}man1/quentor.1.gz "$usr/share/metainfo/$id.metainfo.xml"; do
         gzip -dcf "$seite" | grep -qF "/usr/$anleitung/anleitung.html" ||
+            falsch "${seite#"$usr"/} nennt die Anleitung nicht"
+    done
+    for seite in "$usr"/share/doc-base/quentor.*; do
+        grep -qF "/usr/$dokuverweis/anleitung.html" "$seite" ||
             falsch "${seite#"$usr"/} nennt die Anleitung nicht"
     done
 }
@@ -216,6 +247,8 @@ main() {
     release_pruefen
     gzip_koepfe_pruefen
     anleitung_pruefen
+    anleitung_wege_pruefen
+    anleitung_genannt_pruefen
     befehle=$(befehle_seite "$usr/share/man/man1/quentor-skript.1.gz" COMMANDS)
     befehle_vergleichen "$befehle"
     befehle_ausfuehren "$befehle"

@@ -7,6 +7,7 @@ import json
 import os
 import subprocess
 import sys
+import tarfile
 import tempfile
 import unittest
 import zipfile
@@ -17,6 +18,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
                                 "stueckliste"))
 
 from debianpakete import debian_paket  # noqa: E402
+from archive import tar_dateien  # noqa: E402
 from dokument import Inhalt, dokument  # noqa: E402
 from eintraege import dateien_eintraege  # noqa: E402
 from fehler import Fehler  # noqa: E402
@@ -64,6 +66,7 @@ class TeilVon(unittest.TestCase):
             ("quentor.exe", "quentor"),
             ("quentor-skript.exe", "quentor"),
             ("LICENSE", "quentor"),
+            ("Anleitung.html", "quentor"),
             ("anleitung/anleitung.html", "quentor"),
             ("anleitung/bilder/frage-ende.png", "quentor"),
             ("Qt6Core.dll", "qt6-base"),
@@ -99,6 +102,39 @@ class DebianPaket(unittest.TestCase):
                 return installiert[argumente[-1]]
             with self.subTest(architektur=architektur, installiert=installiert):
                 self.assertEqual(debian_paket("libc6", architektur, abfrage), erwartet)
+
+
+class TarDateien(unittest.TestCase):
+    """A package's tree: its files, and links only to what it holds."""
+
+    @staticmethod
+    def baum(*eintraege):
+        daten = io.BytesIO()
+        with tarfile.open(fileobj=daten, mode="w") as archiv:
+            for name, art, ziel in eintraege:
+                info = tarfile.TarInfo(name)
+                info.type, info.linkname = art, ziel
+                archiv.addfile(info, io.BytesIO(b"") if art == tarfile.REGTYPE else None)
+        daten.seek(0)
+        with tarfile.open(fileobj=daten) as archiv:
+            return tar_dateien(archiv)
+
+    def test_verweise(self):
+        ordner = ("./usr/share/quentor/a", tarfile.DIRTYPE, "")
+        seite = ("./usr/share/quentor/a/s.html", tarfile.REGTYPE, "")
+        for verweis, fehler in [
+            (("./usr/share/doc/q/a", tarfile.SYMTYPE, "../../quentor/a"), None),
+            (("./usr/share/doc/q/s", tarfile.SYMTYPE, "/usr/share/quentor/a/s.html"), None),
+            (("./usr/share/doc/q/b", tarfile.SYMTYPE, "../../quentor/b"), "nicht im Paket"),
+            (("./usr/share/doc/q/f", tarfile.FIFOTYPE, ""), "weder Datei"),
+        ]:
+            with self.subTest(verweis=verweis):
+                if fehler:
+                    with self.assertRaisesRegex(Fehler, fehler):
+                        self.baum(ordner, seite, verweis)
+                else:
+                    self.assertEqual(list(self.baum(ordner, seite, verweis)),
+                                     ["usr/share/quentor/a/s.html"])
 
 
 class Pruefen(unittest.TestCase):

@@ -47,7 +47,8 @@ else()
 endif()
 # Qt's wayland platform: in a Wayland session (GNOME's and KDE's default) the window then runs
 # natively, sharp at any scale, instead of through XWayland; without it Qt falls back to X11.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# xdg-open: the desktop entry's action "Anleitung" opens the guide in the browser with it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
 # A cross build's toolchain names the package's architecture (freigabe/linux/aarch64-linux-gnu.cmake).
 if(CMAKE_CROSSCOMPILING)
   set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/fremde_architektur.cmake)

@@ -18,13 +18,28 @@ def deb_dateien(deb):
     """The files a Debian package installs, by their paths without the leading ./."""
     tar = subprocess.run(["dpkg-deb", "--fsys-tarfile", deb], check=True,
                          capture_output=True).stdout
-    dateien = {}
     with tarfile.open(fileobj=io.BytesIO(tar)) as archiv:
-        for eintrag in archiv:
-            if eintrag.isfile():
-                dateien[os.path.normpath(eintrag.name)] = archiv.extractfile(eintrag).read()
-            elif not eintrag.isdir():
-                raise Fehler(f"{eintrag.name}: weder Datei noch Ordner")
+        return tar_dateien(archiv)
+
+
+def tar_dateien(archiv):
+    """The files of a package's tree {path: bytes}. A symbolic link is no file of its own: it may
+    only lead to a file or folder of the tree."""
+    dateien, ordner, verweise = {}, {"."}, {}
+    for eintrag in archiv:
+        name = os.path.normpath(eintrag.name)
+        if eintrag.isfile():
+            dateien[name] = archiv.extractfile(eintrag).read()
+        elif eintrag.isdir():
+            ordner.add(name)
+        elif eintrag.issym():
+            basis = "" if eintrag.linkname.startswith("/") else os.path.dirname(name)
+            verweise[name] = os.path.normpath(os.path.join(basis, eintrag.linkname.lstrip("/")))
+        else:
+            raise Fehler(f"{eintrag.name}: weder Datei noch Ordner noch Verweis")
+    for name, ziel in verweise.items():
+        if ziel not in dateien and ziel not in ordner:
+            raise Fehler(f"{name}: verweist auf {ziel}, das nicht im Paket ist")
     return dateien
 
 

@@ -8,7 +8,7 @@ from debianpakete import debian_herkunft
 from fehler import Fehler
 
 MINGW_CXX = "x86_64-w64-mingw32-g++-posix"
-QUENTOR_DATEIEN = ("quentor.exe", "quentor-skript.exe", "LICENSE")
+QUENTOR_DATEIEN = ("quentor.exe", "quentor-skript.exe", "LICENSE", "Anleitung.html")
 # The player's guide beside the program: its page, its example and its pictures.
 QUENTOR_ANLEITUNG = r"anleitung/(anleitung\.html|beispiel\.txt|bilder/[\w-]+\.png)"
 

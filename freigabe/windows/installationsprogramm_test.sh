@@ -100,13 +100,15 @@ installation_pruefen() {
     eintraege_pruefen "$@"
 }
 
-# The release's programs, its licence and its guide with every picture the guide shows.
+# The release's programs, its licence, its guide with every picture the guide shows and the page
+# beside the programs that leads to it.
 dateien_pruefen() {
     local datei bilder
     bilder=$(anleitungsbilder)
     [ -n "$bilder" ] || falsch "die installierte Anleitung zeigt keine Bilder"
     for datei in quentor.exe quentor-skript.exe Qt6Core.dll platforms/qwindows.dll \
-        translations/qtbase_de.qm LICENSE Deinstallieren.exe anleitung/anleitung.html $bilder; do
+        translations/qtbase_de.qm LICENSE Deinstallieren.exe Anleitung.html anleitung/anleitung.html \
+        $bilder; do
         [ -f "$ordner/$datei" ] || falsch "$datei ist nicht installiert"
     done
 }

@@ -23,9 +23,11 @@ install(FILES LICENSE DESTINATION .)
 
 # The player's guide beside the program: the page, its example file and the pictures of the
 # window, which a Linux build of the same sources draws (freigabe/windows/windows.sh passes their
-# folder; without it the guide has no pictures).
+# folder; without it the guide has no pictures); and at the top of the folder, beside quentor.exe,
+# Anleitung.html, which leads to it.
 set(QUENTOR_ANLEITUNG_BILDER "" CACHE PATH "Folder of the guide's pictures, drawn by a Linux build")
 install(FILES anleitung/anleitung.html anleitung/beispiel.txt DESTINATION anleitung)
+install(FILES anleitung/wegweiser.html DESTINATION . RENAME Anleitung.html)
 if(QUENTOR_ANLEITUNG_BILDER)
   install(DIRECTORY ${QUENTOR_ANLEITUNG_BILDER}/ DESTINATION anleitung/bilder
           FILES_MATCHING PATTERN "*.png")
