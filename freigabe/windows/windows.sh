@@ -5,7 +5,7 @@
 # zip and the installer, CPack, every program in them signed), checks its signatures, builds a
 # test version of a later number and tries the installer under Wine with that installed over it,
 # and shows the real window under Wine on a virtual X server, saves its picture and compares it
-# with the window drawn on Linux.
+# with the window drawn on Linux, and reads it there through UI Automation, as a screen reader does.
 # Runs a random session on the real window under Wine and checks that it left no key in the
 # registry. Installs what is missing, like the other scripts. It runs on Debian 13, whose Qt 6.8
 # and GCC 14 the release is built with: on an older host inside a Debian 13 root
@@ -210,6 +210,13 @@ fensterbilder() {
         "$(programm "$linux" quentor_bildvergleich)" || status=1
 }
 
+# What a Windows screen reader gets from the real window under Wine: its names, its cells and the
+# spin's notification, read through UI Automation by a client beside it.
+zugang_unter_wine() {
+    echo "UI Automation unter Wine:"
+    bash freigabe/windows/zugang-wine.sh "$bau" || status=1
+}
+
 main() {
     wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
     bau_sperren
@@ -226,6 +233,7 @@ main() {
     freigabe_pruefen
     wine_beenden
     fensterbilder
+    zugang_unter_wine
     # The test run's result once more as the last line.
     [ -z "${zaehlung:-}" ] || echo "$zaehlung"
     exit "$status"
