@@ -20,9 +20,11 @@ beenden() {
     done
 }
 
-# On exit: the logs of a failed run, then the processes, then the folder.
+# On exit: the logs of a failed run, then the processes, then the folder; ends with STATUS, by
+# default the status the script ended with.
+# Usage: aufraeumen [STATUS]
 aufraeumen() {
-    local status=$?
+    local status=${1:-$?}
     if [ "$status" -ne 0 ] && [ -n "$ordner" ]; then
         for protokoll in "$ordner"/*.log; do
             [ -s "$protokoll" ] || continue

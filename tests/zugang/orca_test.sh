@@ -132,7 +132,7 @@ main() {
         "${ZUGANG_PAKETE[@]}" "${ORCA_PAKETE[@]}"
     deutsch_bereitstellen
     ordner=$(mktemp -d)
-    trap 'sprache_beenden; aufraeumen' EXIT
+    trap 'status=$?; sprache_beenden; aufraeumen "$status"' EXIT
     trap 'exit 143' TERM INT
     umgebung_anlegen
     sprache_einrichten
