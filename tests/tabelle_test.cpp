@@ -99,7 +99,11 @@ TEST(Tabelle, LesungJederZelleNachDerSitzung) {
         {"aktuell", fuenfZwoelfFuenf, 2, 1, "5, aktuell"},
         {"gekommen", fuenfZwoelfFuenf, 4, 2, "12, gekommen"},
         {"nicht gekommen", fuenfZwoelfFuenf, 3, 0, "7, frei"},
-        {"Zero gekommen", [](Testtisch& t) { t.wirf({0, 3}); }, 0, 1, "0, gekommen"},
+        {"Zero gekommen",
+         [](Testtisch& t) {
+             t.wirf({0, 3});
+         },
+         0, 1, "0, gekommen"},
         {"Zero ausgelassen", [](Testtisch& t) { t.klickeHaken(0); }, 0, 1, "0, ausgelassen"},
         {"Zero ausgelassen und gezogen",
          [](Testtisch& t) {

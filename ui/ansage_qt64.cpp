@@ -1,5 +1,5 @@
-#include "ansage.h"
 #include "ansage_qt64.h"
+#include "ansage.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
