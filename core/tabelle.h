@@ -29,6 +29,10 @@ constexpr int zahlspalte(int n) {
 constexpr int zahlzeile(int n) {
     return n == 0 ? 0 : (n - 1) / 3 + 1;
 }
+// Every cell holds a number but the two blank ones beside the zero.
+constexpr bool istZahlzelle(int zeile, int spalte) {
+    return zeile != zahlzeile(0) || spalte == zahlspalte(0);
+}
 
 // One cell as shown, its text centred in both directions. The text stays valid until the cell is
 // written again.
@@ -53,6 +57,11 @@ class Tabelle {
     Farbe farbevon(int n) const;
     // Numbers whose cell shows `farbefrei`: 1..36, and the zero too unless it is left out.
     int freie(bool ohneZero) const;
+    // What a cell says to a screen reader, since its colour alone shows the number's state: the
+    // number and its state ("17, frei", "17, gekommen", "17, aktuell"); the zero cell while the
+    // zero is left out (it shows no text) "0, ausgelassen", and its state after that when a zero
+    // drawn all the same is not free; a blank cell nothing.
+    std::string lesung(int zeile, int spalte) const;
 
     Zelle zelle(int zeile, int spalte) const {
         const std::size_t i = stelle(zeile, spalte);

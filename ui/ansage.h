@@ -1,7 +1,7 @@
 #pragma once
 // Tells a screen reader a message about the window: it moves no focus and changes nothing on the
 // screen. With Qt 6.8 and later Qt's own announcement, marked polite (to be said after what the
-// reader is saying); before 6.8 a notification, which Orca 43 says at once, half a second later.
+// reader is saying); before 6.8 a notification (ansage_qt64.h).
 
 #include <QString>
 
@@ -9,7 +9,7 @@ class QWidget;
 
 namespace quentor {
 
-// Sends `text` as a message of `fenster`, only while an assistive technology listens.
+// Sends `text` as a message of `fenster`, at once, only while an assistive technology listens.
 void sageAn(QWidget& fenster, const QString& text);
 
 } // namespace quentor

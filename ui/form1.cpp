@@ -91,6 +91,12 @@ void Form1::erzeugeSteuerelemente() {
     erzeugt.tabulatorfolge.front()->setFocus();
 }
 
+std::vector<QWidget*> Form1::anzeigenUndTabelle() const {
+    std::vector<QWidget*> elemente(anzeigen_.begin(), anzeigen_.end());
+    elemente.push_back(tabelle);
+    return elemente;
+}
+
 void Form1::verbindeEreignisse() {
     connect(okwurf, &QPushButton::clicked, this, &Form1::okwurf_Click);
     connect(okstep, &QPushButton::clicked, this, &Form1::okstep_Click);
@@ -116,7 +122,9 @@ void Form1::okwurf_Click() {
 }
 
 void Form1::okstep_Click() {
+    pause_.emplace(*this, anzeigenUndTabelle());
     tisch_.ganzerotation();
+    pause_.reset();
 }
 
 void Form1::okneu_Click() {
@@ -174,7 +182,11 @@ void Form1::tabelleGeaendert() {
 }
 
 void Form1::ansagen(std::string_view text) {
-    sageAn(*this, qtext(text));
+    if (pause_) {
+        pause_->sageAmEnde(qtext(text));
+    } else {
+        sageAn(*this, qtext(text));
+    }
 }
 
 int Form1::haken(int index) const {

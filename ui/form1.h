@@ -6,7 +6,8 @@
 // names (writing `zahl` raises zahl_Change(), which turns its text black and enables "Wurf"),
 // recolours its table model and says so through tabelleGeaendert(), where the grid `tabelle` is
 // repainted, and has `laufnummer`, `zahl` and `Label3` repainted at once through neuZeichnen(),
-// so that a whole rotation can be followed while it runs. The window decides nothing: each event
+// so that a whole rotation can be followed while it runs; a screen reader is told of the rotation
+// once, when it has ended (zugangspause.h). The window decides nothing: each event
 // calls one operation of the core, which asks its questions, shows its messages and opens the file
 // dialog `Dialog1` through the window's boxes (kaesten.h).
 
@@ -15,13 +16,16 @@
 #include "schnittstellen.h"
 #include "spieltisch.h"
 #include "tabellenansicht.h"
+#include "zugangspause.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QCheckBox;
 class QLineEdit;
@@ -59,6 +63,8 @@ class Form1 : public QWidget,
 
     void erzeugeSteuerelemente();
     void verbindeEreignisse();
+    // The controls whose accessibility events a rotation holds back: the display fields, the grid.
+    std::vector<QWidget*> anzeigenUndTabelle() const;
 
     void setzeText(Feld feld, std::string_view text) override;
     std::string text(Feld feld) const override;
@@ -92,6 +98,9 @@ class Form1 : public QWidget,
     QPushButton* okneu = nullptr;
     QPushButton* okende = nullptr;
     QPushButton* okdatei = nullptr;
+
+    // While "Rotat" runs: what a screen reader is told of it waits for its end.
+    std::optional<Zugangspause> pause_;
 };
 
 } // namespace quentor

@@ -1,6 +1,5 @@
 #include "tabellenansicht.h"
 
-#include "texte.h"
 #include "umrechnung.h"
 
 #include <QAccessible>
@@ -13,7 +12,6 @@
 #include <QTimer>
 
 #include <array>
-#include <string_view>
 
 namespace quentor {
 
@@ -46,34 +44,6 @@ class Zellenmaler : public QStyledItemDelegate {
   private:
     const Tabellenansicht* ansicht_;
 };
-
-std::string_view zustand(Farbe farbe) {
-    if (farbe == farbegekommen) {
-        return texte::zustandGekommen;
-    }
-    return farbe == farbeaktuell ? texte::zustandAktuell : texte::zustandFrei;
-}
-
-bool istZerozelle(int zeile, int spalte) {
-    return zeile == zahlzeile(0) && spalte == zahlspalte(0);
-}
-
-// "17, frei"; the zero cell while the zero is left out (it shows no text) "0, ausgelassen", and
-// its state after that when a zero drawn all the same made it current; a blank cell nothing.
-QString zugangstext(const Zelle& zelle, bool zerozelle) {
-    if (!zelle.text.empty()) {
-        return qtext(zelle.text) + qtext(texte::zustandstrenner) + qtext(zustand(zelle.farbe));
-    }
-    if (!zerozelle) {
-        return {};
-    }
-    QString text =
-        QStringLiteral("0") + qtext(texte::zustandstrenner) + qtext(texte::zeroAusgelassen);
-    if (zelle.farbe != farbefrei) {
-        text += qtext(texte::zustandstrenner) + qtext(zustand(zelle.farbe));
-    }
-    return text;
-}
 
 // Pixel heights of the rows: each row edge on the pixel nearest to its place in twips.
 std::array<int, zeilenanzahl> zeilenhoehenPixel(const Tabelle& tabelle) {
@@ -109,7 +79,7 @@ QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const {
     case Qt::DisplayRole:
         return qtext(zelle.text);
     case Qt::AccessibleTextRole:
-        return zugangstext(zelle, istZerozelle(index.row(), index.column()));
+        return qtext(tabelle_.lesung(index.row(), index.column()));
     case Qt::BackgroundRole:
         return QBrush(qfarbe(zelle.farbe));
     case Qt::TextAlignmentRole:
@@ -121,8 +91,7 @@ QVariant Tabellenmodell::data(const QModelIndex& index, int rolle) const {
 
 // The two blank cells are no numbers: not enabled, so that the cursor passes over them.
 Qt::ItemFlags Tabellenmodell::flags(const QModelIndex& index) const {
-    if (!index.isValid() ||
-        (index.row() == zahlzeile(0) && !istZerozelle(index.row(), index.column()))) {
+    if (!index.isValid() || !istZahlzelle(index.row(), index.column())) {
         return Qt::NoItemFlags;
     }
     return Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;

@@ -2,7 +2,7 @@
 // The grid `tabelle`: the session's table model shown as 13 x 3 centred cells with their own
 // texts and colours, and lines between the cells in the grid's background colour. A QTableView
 // over a small model that reads the core's Tabelle; the window calls aktualisiere() whenever the
-// core reports a change of the table. A screen reader reads each cell as its number and state.
+// core reports a change of the table. A screen reader reads each cell as the core reads it.
 
 #include "tabelle.h"
 
@@ -24,8 +24,8 @@ class Tabellenmodell : public QAbstractTableModel {
 
     int rowCount(const QModelIndex& oben = {}) const override;
     int columnCount(const QModelIndex& oben = {}) const override;
-    // Display text, background, alignment; as the accessible text the number and its state
-    // ("17, gekommen"), since the colour alone carries it.
+    // Display text, background, alignment; as the accessible text the core's reading of the cell
+    // (Tabelle::lesung: "17, gekommen").
     QVariant data(const QModelIndex& index, int rolle) const override;
     // Number cells enabled, never selectable nor editable; the two blank cells not enabled.
     Qt::ItemFlags flags(const QModelIndex& index) const override;

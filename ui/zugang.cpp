@@ -7,6 +7,10 @@
 
 #include <QAccessibleWidget>
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include "ansage_qt64.h"
+#endif
+
 namespace quentor {
 
 namespace {
@@ -21,7 +25,11 @@ QAccessibleInterface* zugangFuer(const QString& /*klasse*/, QObject* objekt) {
     if (auto* gitter = dynamic_cast<Tabellenansicht*>(objekt)) {
         return tabellenzugang(gitter);
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    return meldungszugang(objekt);
+#else
     return nullptr;
+#endif
 }
 
 } // namespace

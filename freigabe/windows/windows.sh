@@ -5,7 +5,8 @@
 # of the Windows release); then runs the tests under Wine on the same build, checks the release's
 # signatures, builds a test version of a later number by the same recipe and tries the installer
 # under Wine with that installed over it, and shows the real window under Wine on a virtual X
-# server, saves its picture and compares it with the window drawn on Linux. Qt for Windows comes
+# server, saves its picture and compares it with the window drawn on Linux, and reads it there
+# through UI Automation, as a screen reader does. Qt for Windows comes
 # from freigabe/windows/qt-windows.sh, built once into a cache folder; the guide's pictures and the
 # picture tool from one Linux build (freigabe/windows/anleitungsbilder.sh).
 # Runs a random session on the real window under Wine and checks that it left no key in the
@@ -176,6 +177,13 @@ fensterbilder() {
     bash freigabe/windows/formbilder-wine.sh "$bau" "$(programm "$bau/linux" quentor_bildvergleich)"
 }
 
+# What a Windows screen reader gets from the real window under Wine: its names, its cells and the
+# spin's notification, read through UI Automation by a client beside it.
+zugang_unter_wine() {
+    echo "UI Automation unter Wine:"
+    bash freigabe/windows/zugang-wine.sh "$bau"
+}
+
 main() {
     local bilder ausgabe freigabe zaehlung="" status=0
     wurzel_windows_oder_weiter freigabe/windows/windows.sh "" "${pakete[@]}"
@@ -199,6 +207,7 @@ main() {
     installationsprogramm_pruefen "${freigabe[@]:0:2}" "$bilder" || status=1
     wine_beenden
     fensterbilder || status=1
+    zugang_unter_wine || status=1
     # The test run's result once more as the last line.
     echo "$zaehlung"
     exit "$status"

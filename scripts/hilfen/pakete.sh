@@ -11,6 +11,9 @@ DESKTOP_PAKETE=(qt6ct qt6-gtk-platformtheme gnome-themes-extra weston qt6-waylan
 # What a screen reader gets (tests/zugang): the session bus, the accessibility bus and its registry,
 # python's Atspi through GObject introspection, and xdotool to give the window the focus.
 ZUGANG_PAKETE=(dbus at-spi2-core python3-gi gir1.2-atspi-2.0 xdotool)
+# What Orca says of the window (tests/zugang/orca_test.sh, run by hand): Orca, a German voice for
+# it, and the tools to make the German locale.
+ORCA_PAKETE=(orca speech-dispatcher-espeak-ng locales)
 BENCH_PAKETE=(libbenchmark-dev valgrind)
 FUZZ_PAKETE=(clang libclang-rt-dev)
 PRUEF_PAKETE=(clang clang-tidy clang-format cppcheck)
