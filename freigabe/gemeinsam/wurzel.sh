@@ -10,6 +10,8 @@
 # Debian 13, bookworm Debian 12) and ARCHITECTURE ("" for the host's), and wurzel_anlegen the
 # packages it gets beyond apt.
 # shellcheck shell=bash
+# shellcheck source=freigabe/gemeinsam/betreuer.sh
+source "$(dirname "${BASH_SOURCE[0]}")/betreuer.sh"
 
 # Prints the cache folder: the kept Debian 13 root, the roots made for a test, the packages.
 # Usage: wurzel_cache
@@ -183,15 +185,12 @@ wurzel_quellordner() {
     printf '%s\n' "$ordner"
 }
 
-# Prints the maintainer's signing settings that are given, NAME=VALUE one a line: the OpenPGP key
-# (freigabe/gemeinsam/openpgp.sh) and the Windows programs' key and timestamp server
-# (freigabe/windows/signieren.sh). They are handed to the release's run in the root.
+# Prints the maintainer's signing settings that are given (freigabe/gemeinsam/betreuer.sh),
+# NAME=VALUE one a line. They are handed to the release's run in the root.
 # Usage: wurzel_schluesselumgebung
 wurzel_schluesselumgebung() {
     local name
-    for name in QUENTOR_OPENPGP_SCHLUESSEL QUENTOR_OPENPGP_PASSWORT QUENTOR_SIGNATUR_PKCS12 \
-        QUENTOR_SIGNATUR_PASSWORTDATEI QUENTOR_SIGNATUR_ZERTIFIKAT QUENTOR_SIGNATUR_SCHLUESSEL \
-        QUENTOR_ZEITSTEMPEL; do
+    for name in "${BETREUER_EINSTELLUNGEN[@]}"; do
         [ -z "${!name:-}" ] || printf '%s=%s\n' "$name" "${!name}"
     done
 }
@@ -202,7 +201,7 @@ wurzel_schluesselumgebung() {
 wurzel_schluesselordner() {
     local einstellung
     while IFS= read -r einstellung; do
-        [ "${einstellung%%=*}" = QUENTOR_ZEITSTEMPEL ] ||
+        [[ " ${BETREUER_OHNE_DATEI[*]} " == *" ${einstellung%%=*} "* ]] ||
             printf '\n%s' "$(dirname "$(realpath -m "${einstellung#*=}")")"
     done < <(wurzel_schluesselumgebung)
 }
