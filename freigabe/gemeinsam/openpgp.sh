@@ -1,15 +1,23 @@
 # OpenPGP signatures of the releases (their SHA256SUMS) and of the apt repository (its InRelease),
 # made with gpg, as functions. Sourcing defines them and changes nothing else.
 #
-# Which key: the maintainer's, when QUENTOR_OPENPGP_SCHLUESSEL names the file of its secret key
-# (exported with gpg --export-secret-keys; a passphrase, if any, in the file that
-# QUENTOR_OPENPGP_PASSWORT names); otherwise a throwaway key, made once for a build folder and
-# kept in it (FOLDER/wegwerfschluessel/), so that a rerun signs with the same key. A throwaway key
-# lets anyone check the mechanics; it says nothing about who made the release.
+# Which key: the one or ones QUENTOR_OPENPGP_SCHLUESSEL names the file of (exported with
+# gpg --export-secret-keys; a passphrase, if any, in the file that QUENTOR_OPENPGP_PASSWORT
+# names), each of which signs, so that a new key can be rolled in beside the old one; otherwise a
+# throwaway key, made once for a build folder and kept in it (FOLDER/wegwerfschluessel/), so that
+# a rerun signs with the same key. A key is the maintainer's when its fingerprint is in the
+# maintainer's public key (freigabe/gemeinsam/betreuer.sh), whichever variable named it; any
+# other is a throwaway key, which lets anyone check the mechanics and says nothing about who
+# made the release, and which the release mode refuses.
 #
 # gpg works in a short-lived home folder of its own under /tmp (openpgp_mit_heim): gpg-agent's
 # socket path is limited in length, and build folders may have long paths with blanks.
 # shellcheck shell=bash
+# shellcheck source=freigabe/gemeinsam/betreuer.sh
+source "$(dirname "${BASH_SOURCE[0]}")/betreuer.sh"
+
+# The maintainer's public key as committed: the fingerprints a release's key must have.
+OPENPGP_BETREUER_STANDARD=packaging/schluessel/quentor-betreuer.asc
 
 # Runs COMMAND... with GNUPGHOME set to a new, empty home folder, ends that folder's gpg-agent
 # and removes it afterwards; returns the command's status.
@@ -27,11 +35,46 @@ openpgp_mit_heim() {
 # name says whose key it is.
 # Usage: openpgp_schluesselname
 openpgp_schluesselname() {
-    if [ -n "${QUENTOR_OPENPGP_SCHLUESSEL:-}" ]; then
+    if openpgp_vom_betreuer; then
         echo quentor-schluessel.pgp
     else
         echo quentor-wegwerfschluessel.pgp
     fi
+}
+
+# Prints the fingerprints of the primary keys in FILE (public or secret, binary or armoured),
+# one a line.
+# Usage: openpgp_fingerabdruecke FILE   (in openpgp_mit_heim)
+openpgp_fingerabdruecke() {
+    gpg --batch --with-colons --show-keys "$1" 2>/dev/null |
+        awk -F: '$1 == "pub" || $1 == "sec" { primaer = 1; next }
+                 $1 == "fpr" && primaer { print $10; primaer = 0; next }
+                 $1 != "fpr" { primaer = 0 }'
+}
+
+# Prints the file of the maintainer's public key: QUENTOR_OPENPGP_BETREUER, or the committed one.
+openpgp_betreuerdatei() {
+    printf '%s\n' "${QUENTOR_OPENPGP_BETREUER:-$OPENPGP_BETREUER_STANDARD}"
+}
+
+# True when QUENTOR_OPENPGP_SCHLUESSEL names keys that are all the maintainer's: their
+# fingerprints are in the maintainer's public key.
+# Usage: openpgp_vom_betreuer
+openpgp_vom_betreuer() {
+    local betreuer
+    betreuer=$(openpgp_betreuerdatei)
+    [ -n "${QUENTOR_OPENPGP_SCHLUESSEL:-}" ] && [ -r "$QUENTOR_OPENPGP_SCHLUESSEL" ] &&
+        [ -r "$betreuer" ] || return 1
+    openpgp_mit_heim openpgp_teilmenge "$QUENTOR_OPENPGP_SCHLUESSEL" "$betreuer"
+}
+
+# True when every key in FILE is also in the keyring OTHER (by fingerprint), and FILE has one.
+# Usage: openpgp_teilmenge FILE OTHER   (in openpgp_mit_heim)
+openpgp_teilmenge() {
+    local eigene andere
+    eigene=$(openpgp_fingerabdruecke "$1" | sort -u)
+    andere=$(openpgp_fingerabdruecke "$2" | sort -u)
+    [ -n "$eigene" ] && [ -z "$(comm -23 <(printf '%s\n' "$eigene") <(printf '%s\n' "$andere"))" ]
 }
 
 # Prints the file of FOLDER's throwaway secret key, made there first when it is not there yet.
@@ -39,6 +82,7 @@ openpgp_schluesselname() {
 openpgp_wegwerfschluessel() {
     local ordner="$1/wegwerfschluessel"
     if [ ! -s "$ordner/geheim.asc" ]; then
+        betreuer_nicht_in_freigabe "kein Wegwerfschlüssel; QUENTOR_OPENPGP_SCHLUESSEL fehlt." || return
         mkdir -p "$ordner" && chmod 700 "$ordner" || return
         openpgp_mit_heim openpgp_schluessel_machen "$ordner/geheim.asc" >&2 || return
     fi
@@ -54,8 +98,8 @@ openpgp_schluessel_machen() {
         gpg --batch --armor --export-secret-keys >"$1" && chmod 600 "$1"
 }
 
-# Imports the signing key for FOLDER (the maintainer's, or FOLDER's throwaway key) and prints
-# its fingerprint.
+# Imports the signing keys for FOLDER (those given, or FOLDER's throwaway key) and prints their
+# fingerprints, one a line; in the release mode only the maintainer's keys are taken.
 # Usage: openpgp_schluessel_laden FOLDER   (in openpgp_mit_heim)
 openpgp_schluessel_laden() {
     local datei=${QUENTOR_OPENPGP_SCHLUESSEL:-}
@@ -64,15 +108,21 @@ openpgp_schluessel_laden() {
     elif [ ! -r "$datei" ]; then
         echo "QUENTOR_OPENPGP_SCHLUESSEL: $datei ist nicht lesbar." >&2
         return 1
+    elif betreuer_freigabemodus && ! openpgp_teilmenge "$datei" "$(openpgp_betreuerdatei)"; then
+        betreuer_nicht_in_freigabe "$datei ist nicht der Schlüssel des Betreuers ($(openpgp_betreuerdatei))."
+        return
     fi
     gpg --batch --quiet --import "$datei" 2>/dev/null || return
-    gpg --batch --with-colons --list-secret-keys | awk -F: '$1 == "fpr" { print $10; exit }'
+    openpgp_fingerabdruecke "$datei"
 }
 
-# The gpg options for signing with key FINGERPRINT (and the maintainer's passphrase, if given).
-# Usage: openpgp_signierwahl FINGERPRINT
+# The gpg options for signing with each key FINGERPRINT (and the maintainer's passphrase, if
+# given).
+# Usage: openpgp_signierwahl FINGERPRINT...
 openpgp_signierwahl() {
-    printf '%s\n' --batch --yes --local-user "$1" --pinentry-mode loopback
+    local fingerabdruck
+    printf '%s\n' --batch --yes --pinentry-mode loopback
+    for fingerabdruck in "$@"; do printf '%s\n' --local-user "$fingerabdruck"; done
     if [ -n "${QUENTOR_OPENPGP_PASSWORT:-}" ]; then
         printf '%s\n' --passphrase-file "$QUENTOR_OPENPGP_PASSWORT"
     else
@@ -80,25 +130,32 @@ openpgp_signierwahl() {
     fi
 }
 
-# Writes the public key FINGERPRINT to FILE as a binary keyring, as apt and gpgv read it.
-# Usage: openpgp_oeffentlich FINGERPRINT FILE   (in openpgp_mit_heim)
+# Writes the public keys FINGERPRINTS (one a line) to FILE as a binary keyring, as apt and gpgv
+# read it.
+# Usage: openpgp_oeffentlich FINGERPRINTS FILE   (in openpgp_mit_heim)
 openpgp_oeffentlich() {
-    gpg --batch --export --export-options export-minimal "$1" >"$2"
+    local schluessel
+    mapfile -t schluessel <<<"$1"
+    gpg --batch --export --export-options export-minimal "${schluessel[@]}" >"$2"
 }
 
-# Signs FILE with key FINGERPRINT: a detached, ASCII-armoured signature in FILE.asc.
-# Usage: openpgp_abgetrennt FINGERPRINT FILE   (in openpgp_mit_heim)
+# Signs FILE with each key FINGERPRINTS names (one a line): a detached, ASCII-armoured signature
+# in FILE.asc.
+# Usage: openpgp_abgetrennt FINGERPRINTS FILE   (in openpgp_mit_heim)
 openpgp_abgetrennt() {
-    local wahl
-    mapfile -t wahl < <(openpgp_signierwahl "$1")
+    local wahl schluessel
+    mapfile -t schluessel <<<"$1"
+    mapfile -t wahl < <(openpgp_signierwahl "${schluessel[@]}")
     gpg "${wahl[@]}" --armor --detach-sign --output "$2.asc" "$2"
 }
 
-# Clear-signs IN with key FINGERPRINT into OUT (a repository's Release into InRelease).
-# Usage: openpgp_klartext FINGERPRINT IN OUT   (in openpgp_mit_heim)
+# Clear-signs IN with each key FINGERPRINTS names into OUT (a repository's Release into
+# InRelease).
+# Usage: openpgp_klartext FINGERPRINTS IN OUT   (in openpgp_mit_heim)
 openpgp_klartext() {
-    local wahl
-    mapfile -t wahl < <(openpgp_signierwahl "$1")
+    local wahl schluessel
+    mapfile -t schluessel <<<"$1"
+    mapfile -t wahl < <(openpgp_signierwahl "${schluessel[@]}")
     gpg "${wahl[@]}" --clearsign --output "$3" "$2"
 }
 
@@ -113,6 +170,20 @@ openpgp_pruefen() {
         printf '%s\n' "$ausgabe" >&2
         return 1
     fi
+}
+
+# When the maintainer's keys signed: checks SIGNATURE (of FILE) also against the maintainer's
+# public key as committed, not only against the key the release exported.
+# Usage: openpgp_gegen_betreuer SIGNATURE [FILE]
+openpgp_gegen_betreuer() {
+    local ring status=0
+    openpgp_vom_betreuer || return 0
+    ring=$(mktemp) || return
+    gpg --dearmor <"$(openpgp_betreuerdatei)" >"$ring" 2>/dev/null ||
+        cp "$(openpgp_betreuerdatei)" "$ring"
+    openpgp_pruefen "$ring" "$@" || status=$?
+    rm -f "$ring"
+    return "$status"
 }
 
 # gpgv in the home folder of openpgp_mit_heim, with the keyring KEY.pgp (an absolute path: gpgv
@@ -131,6 +202,7 @@ openpgp_pruefsummen_signieren() {
     rm -f "$ordner/SHA256SUMS.asc" "$ordner"/quentor-schluessel.pgp "$ordner"/quentor-wegwerfschluessel.pgp
     openpgp_mit_heim openpgp_signieren_in "$ordner" "$ordner/SHA256SUMS" "$ordner/$name" || return
     openpgp_pruefen "$ordner/$name" "$ordner/SHA256SUMS.asc" "$ordner/SHA256SUMS" || return
+    openpgp_gegen_betreuer "$ordner/SHA256SUMS.asc" "$ordner/SHA256SUMS" || return
     echo "Signiert: $ordner/SHA256SUMS.asc (Schlüssel $(openpgp_art): $ordner/$name)"
 }
 
@@ -145,7 +217,7 @@ openpgp_signieren_in() {
 # Prints which kind of key signs: the maintainer's or a throwaway one.
 # Usage: openpgp_art
 openpgp_art() {
-    if [ -n "${QUENTOR_OPENPGP_SCHLUESSEL:-}" ]; then echo "des Betreuers"; else echo "Wegwerfschlüssel"; fi
+    if openpgp_vom_betreuer; then echo "des Betreuers"; else echo "Wegwerfschlüssel"; fi
 }
 
 # Clear-signs IN into OUT with FOLDER's key (the maintainer's or FOLDER's throwaway key).
