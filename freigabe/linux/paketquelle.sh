@@ -3,14 +3,17 @@
 # FOLDER/apt/ (default build-paketquelle/apt/), to be published at URI (default the project's
 # address, the packages' Homepage, with "apt/"):
 #   - pool/main/q/: the packages, and the keyring package quentor-archive-keyring (same version,
-#     Architecture all; packaging/schluessel/, packed by CPack), which installs the signing key as
+#     Architecture all; packaging/schluessel/, packed by CPack), which installs the signing keys as
 #     /usr/share/keyrings/quentor-archive-keyring.pgp and the sources entry
-#     /etc/apt/sources.list.d/quentor.sources that accepts that key alone;
-#   - dists/stable/main/binary-{amd64,arm64}/Packages(.gz) and dists/stable/Release (apt-ftparchive),
-#     clear-signed as dists/stable/InRelease.
-# Signed with the maintainer's key or FOLDER's throwaway key (freigabe/gemeinsam/openpgp.sh), whose
-# public key also lies in the repository as quentor-archive-keyring.pgp. The same packages give
-# the same pool and Packages files; Release and InRelease carry the time they were made.
+#     /etc/apt/sources.list.d/quentor.sources that accepts those keys alone; a copy of it at the
+#     stable address quentor-archive-keyring.deb, which a player fetches first;
+#   - dists/stable/main/binary-{amd64,arm64}/Packages(.gz) and dists/stable/Release (apt-ftparchive,
+#     SHA256 and SHA512 only), clear-signed as dists/stable/InRelease.
+# Signed with the maintainer's keys (two during a change of key: each signs, the keyring package
+# carries both) or FOLDER's throwaway key (freigabe/gemeinsam/openpgp.sh), whose public keys also
+# lie in the repository as quentor-archive-keyring.pgp; a throwaway key's repository says so in
+# its Label and in the keyring package's description. The same packages give the same pool and
+# Packages files; Release and InRelease carry the time they were made.
 # Usage: bash freigabe/linux/paketquelle.sh [--uri URI] [--ziel FOLDER] [PAKET.deb...]
 #        (default packages: the amd64 release of the preset in use and the arm64 release)
 set -euo pipefail
@@ -23,6 +26,8 @@ source freigabe/gemeinsam/freigabe.sh
 suite=stable
 architekturen=(amd64 arm64)
 schluesselpaket=quentor-archive-keyring
+# The repository's Label, with the throwaway key's mark when that signs.
+label=Quentor
 # Set by main: the build folder, the repository in it, its address, the packages.
 ziel=build-paketquelle
 quelle=""
@@ -75,19 +80,23 @@ pool_fuellen() {
 }
 
 # Makes the keyring package of VERSION (packaging/schluessel/, its maintainer and homepage those of
-# PAKET.deb, the key KEY.pgp) with CPack, with the release's settings, into the pool; prints its
-# path.
+# PAKET.deb, the keys KEY.pgp, marked as a throwaway key's unless the maintainer's keys sign)
+# with CPack, with the release's settings, into the pool and at its stable address; prints its
+# path in the pool.
 # Usage: schluesselpaket_bauen VERSION PAKET.deb KEY.pgp
 schluesselpaket_bauen() {
-    local bau="$ziel/schluesselpaket" pool="$quelle/pool/main/q/$schluesselpaket" deb
+    local bau="$ziel/schluesselpaket" pool="$quelle/pool/main/q/$schluesselpaket" deb wegwerf=ON
     rm -rf "$bau"
+    ! openpgp_vom_betreuer || wegwerf=OFF
     leise cmake -S packaging/schluessel -B "$bau" -DQUENTOR_VERSION="$1" \
         -DQUENTOR_BETREUER="$(dpkg-deb -f "$2" Maintainer)" \
         -DQUENTOR_ADRESSE="$(dpkg-deb -f "$2" Homepage)" -DQUENTOR_SCHLUESSEL="$(realpath "$3")" \
-        -DQUENTOR_URI="$uri" -DQUENTOR_SUITE="$suite"
+        -DQUENTOR_URI="$uri" -DQUENTOR_SUITE="$suite" -DQUENTOR_ARCHITEKTUREN="${architekturen[*]}" \
+        -DQUENTOR_WEGWERF="$wegwerf"
     (cd "$bau" && leise cpack)
     deb="$pool/${schluesselpaket}_$1_all.deb"
     mv "$bau/${deb##*/}" "$deb"
+    cp "$deb" "$quelle/$schluesselpaket.deb"
     printf '%s\n' "$deb"
 }
 
@@ -112,24 +121,26 @@ packages_schreiben() {
     )
 }
 
-# dists/SUITE/Release over the Packages files, as apt reads it.
+# dists/SUITE/Release over the Packages files, as apt reads it, with SHA256 and SHA512 alone.
 release_schreiben() {
     local feld=APT::FTPArchive::Release
     (
         cd "$quelle/dists/$suite"
-        apt-ftparchive -o "$feld::Origin=Quentor" -o "$feld::Label=Quentor" -o "$feld::Suite=$suite" \
+        apt-ftparchive -o APT::FTPArchive::MD5=false -o APT::FTPArchive::SHA1=false \
+            -o "$feld::Origin=Quentor" -o "$feld::Label=$label" -o "$feld::Suite=$suite" \
             -o "$feld::Codename=$suite" -o "$feld::Architectures=${architekturen[*]}" \
             -o "$feld::Components=main" -o "$feld::Description=Quentor für Debian" release . >../Release.neu
         mv ../Release.neu Release
     )
 }
 
-# Clear-signs Release as InRelease with the build folder's key and checks it with the public key
-# the repository ships.
+# Clear-signs Release as InRelease with the build folder's keys and checks it with the public
+# keys the repository ships and, when the maintainer's keys signed, with those committed.
 # Usage: release_signieren KEY.pgp
 release_signieren() {
     openpgp_klartext_signieren "$ziel" "$quelle/dists/$suite/Release" "$quelle/dists/$suite/InRelease"
     openpgp_pruefen "$1" "$quelle/dists/$suite/InRelease"
+    openpgp_gegen_betreuer "$quelle/dists/$suite/InRelease"
     echo "Signiert: $quelle/dists/$suite/InRelease (Schlüssel $(openpgp_art))"
 }
 
@@ -153,6 +164,7 @@ main() {
     pool_fuellen "${pakete[@]}"
     schluessel="$quelle/$schluesselpaket.pgp"
     openpgp_schluessel_ausgeben "$ziel" "$schluessel"
+    openpgp_vom_betreuer || label="Quentor Wegwerf"
     deb=$(schluesselpaket_bauen "$version" "${pakete[0]}" "$schluessel")
     schluesselpaket_pruefen "$deb"
     for architektur in "${architekturen[@]}"; do packages_schreiben "$architektur"; done

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Proves the signed apt repository (freigabe/linux/paketquelle.sh) as a player meets it, in a fresh
 # Debian 12 and a fresh Debian 13 root (amd64, mmdebstrap, freigabe/gemeinsam/wurzel.sh; root or
-# sudo), the repository served from a folder (file: URI): the keyring package installed from the
-# repository's pool, apt update, apt install quentor, the program started; then four spoiled
-# copies of a repository with a newer version (a test build of the amd64 package, signed with the
-# same key) that apt must refuse with its own message, the old version staying installed: InRelease
-# edited after signing, InRelease signed by another key, a Packages file changed after signing, no
-# signature at all; then the good newer repository, which apt update and apt upgrade bring. In the
-# Debian 12 root the arm64 package is also fetched through the same signed repository. Needs the
-# two release packages (freigabe/linux/paket.sh, freigabe/linux/arm64.sh); the newer test build is
-# made by the packages' recipe (freigabe/linux/deb-freigabe.sh, with the preset in use, without
-# tests) and kept in build-paket-hoeher/, so that ccache gives it all but what the version
-# changes. The roots are removed afterwards.
+# sudo), the repository served from a folder (file: URI). The repositories are signed the
+# maintainer's way, in the release mode, by a test maintainer the test makes (two OpenPGP keys,
+# never the maintainer's own, whose settings are taken away from every build here): the
+# release packages' by the first key, the newer version's by both, as during a change of key.
+# In each root: the keyring package installed from the stable address, apt update, apt install
+# quentor, the program started; then four spoiled copies of the newer repository (a test build
+# of the amd64 package, 2012.1.1~test) that apt must refuse with its own message, the old version
+# staying installed: InRelease edited after signing, InRelease signed by another key, a Packages
+# file changed after signing, no signature at all; then the good newer repository, which apt
+# update and apt upgrade bring while apt holds the first key alone, and which apt still accepts
+# holding the second alone. In the Debian 12 root the arm64 package is also fetched through the
+# same signed repository. Before the roots: the release mode refuses a throwaway key, and a
+# throwaway key's repository says so. Needs the two release packages (freigabe/linux/paket.sh,
+# freigabe/linux/arm64.sh); the newer test build is made by the packages' recipe
+# (freigabe/linux/deb-freigabe.sh, with the preset in use, without tests) and kept in
+# build-paket-hoeher/, so that ccache gives it all but what the version changes. The roots are
+# removed afterwards.
 # Usage: bash freigabe/linux/paketquelle_test.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -46,11 +52,12 @@ declare -A erwartet=(
 )
 faelle=(inrelease_veraendert fremder_schluessel packages_veraendert ohne_signatur)
 
-# The amd64 package of VERSION, made by the packages' recipe in the kept folder; prints it.
+# The amd64 package of VERSION, made by the packages' recipe in the kept folder, without the
+# maintainer's keys; prints it.
 # Usage: hoeheres_paket VERSION
 hoeheres_paket() {
     local dateien
-    if ! dateien=$(bash freigabe/linux/deb-freigabe.sh "${QUENTOR_PRESET:-dev}" -B "$hoeher" \
+    if ! dateien=$(betreuer_ohne bash freigabe/linux/deb-freigabe.sh "${QUENTOR_PRESET:-dev}" -B "$hoeher" \
         -DBUILD_TESTING=OFF -DQUENTOR_VERSION="$1" 2>"$arbeit/hoeher.log"); then
         cat "$arbeit/hoeher.log" >&2
         echo "Der Bau von Version $1 ist fehlgeschlagen." >&2
@@ -59,13 +66,60 @@ hoeheres_paket() {
     sed -n 1p <<<"$dateien"
 }
 
-# A repository for the served address in FOLDER from PAKET.deb..., its output shown on failure.
-# Usage: paketquelle FOLDER PAKET.deb...
+# A repository for the served address in FOLDER from PAKET.deb..., signed in the release mode by
+# the test maintainer's secret keys in KEYS; its output shown on failure.
+# Usage: paketquelle KEYS FOLDER PAKET.deb...
 paketquelle() {
-    local ziel=$1
-    shift
-    bash freigabe/linux/paketquelle.sh --uri "$uri" --ziel "$ziel" "$@" >"$arbeit/quelle.log" 2>&1 ||
+    local geheim=$1 ziel=$2
+    shift 2
+    betreuer_ohne QUENTOR_FREIGABE=1 QUENTOR_OPENPGP_BETREUER="$arbeit/betreuer/oeffentlich.asc" \
+        QUENTOR_OPENPGP_SCHLUESSEL="$geheim" \
+        bash freigabe/linux/paketquelle.sh --uri "$uri" --ziel "$ziel" "$@" >"$arbeit/quelle.log" 2>&1 ||
         { cat "$arbeit/quelle.log" >&2; return 1; }
+}
+
+# The test maintainer in FOLDER: two keys, the secret halves of the first (erster.asc) and of
+# both (beide.asc), the public halves of both (oeffentlich.asc, as a maintainer commits them)
+# and of the second alone (zweiter.pgp, as a client holds it after the change).
+# Usage: testbetreuer FOLDER   (in openpgp_mit_heim)
+testbetreuer() {
+    local nummer fingerabdruecke
+    mkdir -p "$1"
+    for nummer in 1 2; do
+        gpg --batch --quiet --passphrase '' --quick-generate-key \
+            "Quentor Testbetreuer $nummer <test$nummer@quentor.example>" ed25519 sign never
+    done
+    mapfile -t fingerabdruecke < <(gpg --batch --with-colons --list-secret-keys |
+        awk -F: '$1 == "sec" { p = 1; next } $1 == "fpr" && p { print $10; p = 0 }')
+    gpg --batch --armor --export-secret-keys "${fingerabdruecke[0]}" >"$1/erster.asc"
+    gpg --batch --armor --export-secret-keys >"$1/beide.asc"
+    gpg --batch --armor --export >"$1/oeffentlich.asc"
+    gpg --batch --export "${fingerabdruecke[1]}" >"$1/zweiter.pgp"
+}
+
+# Without the test maintainer: the release mode refuses a throwaway key, and without it the
+# repository is a throwaway key's, in its Label and its keyring package. Its Release lists
+# SHA256 and SHA512 alone.
+# Usage: wegwerf_pruefen PAKET.deb...
+wegwerf_pruefen() {
+    local ziel="$arbeit/wegwerf" release
+    if betreuer_ohne QUENTOR_FREIGABE=1 bash freigabe/linux/paketquelle.sh --ziel "$ziel" "$@" \
+        >"$arbeit/wegwerf.log" 2>&1; then
+        echo "Der Freigabemodus hat einen Wegwerfschlüssel angenommen." >&2
+        return 1
+    fi
+    grep -h "Freigabemodus" "$arbeit/wegwerf.log" | sed 's/^/  /'
+    betreuer_ohne bash freigabe/linux/paketquelle.sh --ziel "$ziel" "$@" >"$arbeit/wegwerf.log" 2>&1 ||
+        { cat "$arbeit/wegwerf.log" >&2; return 1; }
+    release="$ziel/apt/dists/stable/Release"
+    if ! grep -qx "Label: Quentor Wegwerf" "$release" ||
+        ! dpkg-deb -f "$ziel/apt/quentor-archive-keyring.deb" Description | grep -q Wegwerfschlüssel; then
+        echo "Die Wegwerfquelle sagt nicht, dass sie eine ist." >&2
+        return 1
+    fi
+    ! grep -Eq '^(MD5Sum|SHA1):' "$release" ||
+        { echo "Release nennt noch MD5 oder SHA1." >&2; return 1; }
+    echo "  ohne Testbetreuer: $(grep '^Label:' "$release"), $(grep -E '^SHA(256|512):' "$release" | tr -d '\n')"
 }
 
 # The repository in FOLDER/apt becomes the one served.
@@ -77,11 +131,12 @@ bereitstellen() {
 
 # The spoiled copies: each changes the served repository in its own way.
 inrelease_veraendert() {
-    sed -i 's/^Label: Quentor$/Label: Quentor2/' "$quelle/dists/stable/InRelease"
+    sed -i 's/^Label: .*/&2/' "$quelle/dists/stable/InRelease"
 }
 fremder_schluessel() {
-    QUENTOR_OPENPGP_SCHLUESSEL="" openpgp_klartext_signieren "$arbeit/fremd" \
-        "$quelle/dists/stable/Release" "$quelle/dists/stable/InRelease" 2>/dev/null
+    # shellcheck disable=SC2016 # expanded by the bash it starts
+    betreuer_ohne bash -c 'source freigabe/gemeinsam/openpgp.sh && openpgp_klartext_signieren "$@"' _ \
+        "$arbeit/fremd" "$quelle/dists/stable/Release" "$quelle/dists/stable/InRelease" 2>/dev/null
 }
 packages_veraendert() {
     local ordner="$quelle/dists/stable/main/binary-amd64"
@@ -124,9 +179,10 @@ starten() {
         if kill -0 "$p"; then kill "$p"; echo "  das Fenster läuft nach 3 s"; else cat /tmp/quentor.log; exit 1; fi'
 }
 
-# The keyring package from the served pool, apt update, apt install quentor, started.
+# The keyring package from the served stable address, apt update, apt install quentor, started.
 installieren() {
-    still apt-get install -y -qq "$quelle/pool/main/q/quentor-archive-keyring/quentor-archive-keyring_${alt}_all.deb"
+    still apt-get install -y -qq "$quelle/quentor-archive-keyring.deb"
+    drinnen grep -qx "Architectures: amd64 arm64" /etc/apt/sources.list.d/quentor.sources
     still apt-get update -qq
     still apt-get install -y -qq quentor
     version_pruefen "$alt" && starten
@@ -168,6 +224,14 @@ arm64_pruefen() {
     drinnen bash -c 'cmp /tmp/arm64/quentor_*_arm64.deb "$1"/pool/main/q/quentor/quentor_*_arm64.deb' _ "$quelle"
 }
 
+# After a change of key: apt holding the test maintainer's second key alone still accepts the
+# repository both keys signed.
+zweiter_schluessel_allein() {
+    drinnen cp "$arbeit/betreuer/zweiter.pgp" /usr/share/keyrings/quentor-archive-keyring.pgp
+    still apt-get update --error-on=any -qq
+    echo "  mit dem zweiten Schlüssel allein: angenommen"
+}
+
 # The whole check in a fresh root of Debian SUITE.
 # Usage: in_wurzel SUITE
 in_wurzel() {
@@ -187,9 +251,10 @@ in_wurzel() {
     done
     echo "$suite, die neue Version $neu:"
     bereitstellen "$arbeit/neu"
-    still apt-get update -qq
+    still apt-get update --error-on=any -qq
     still apt-get upgrade -y -qq
     version_pruefen "$neu" && starten
+    zweiter_schluessel_allein
     wurzel_entfernen "$wurzel"
     echo "Debian $suite: bestanden in $((SECONDS - beginn)) s"
 }
@@ -201,16 +266,19 @@ vorbereiten() {
     amd64=$(freigabe_von "${QUENTOR_PRESET:-dev}" paket)
     arm64=$(freigabe_von arm64 paket)
     alt=$(dpkg-deb -f "$amd64" Version)
-    neu=$alt.1
+    neu=$alt.1~test
     arbeit=$(mktemp -d /var/tmp/quentor-paketquelle.XXXXXX)
     chmod 755 "$arbeit"
     quelle="$arbeit/quelle"
     uri="file:$quelle/"
+    openpgp_mit_heim testbetreuer "$arbeit/betreuer"
+    wegwerf_pruefen "$amd64" "$arm64"
     hoeher_deb=$(hoeheres_paket "$neu")
-    paketquelle "$arbeit/alt" "$amd64" "$arm64"
-    QUENTOR_OPENPGP_SCHLUESSEL=${QUENTOR_OPENPGP_SCHLUESSEL:-$arbeit/alt/wegwerfschluessel/geheim.asc} \
-        paketquelle "$arbeit/neu" "$hoeher_deb"
-    openpgp_wegwerfschluessel "$arbeit/fremd" >/dev/null
+    paketquelle "$arbeit/betreuer/erster.asc" "$arbeit/alt" "$amd64" "$arm64"
+    paketquelle "$arbeit/betreuer/beide.asc" "$arbeit/neu" "$hoeher_deb"
+    # shellcheck disable=SC2016 # expanded by the bash it starts
+    betreuer_ohne bash -c 'source freigabe/gemeinsam/openpgp.sh && openpgp_wegwerfschluessel "$1"' _ \
+        "$arbeit/fremd" >/dev/null
 }
 
 aufraeumen() {
