@@ -4,6 +4,8 @@
 # changed, and the same signature checked against another authority, are refused.
 # Usage: bash freigabe/windows/signaturen_test.sh ZIP SETUP.exe CA.pem
 set -euo pipefail
+# shellcheck source=freigabe/gemeinsam/betreuer.sh
+source "$(dirname "$0")/../gemeinsam/betreuer.sh"
 
 # The number of failed checks.
 fehler=0
@@ -56,10 +58,11 @@ abgelehnt() {
     fi
 }
 
-# Another throwaway authority, made by signing a copy of quentor.exe in a folder of its own.
+# Another throwaway authority, made by signing a copy of quentor.exe in a folder of its own,
+# never with the maintainer's keys.
 andere_ca() {
     cp "$(find "$arbeit/zip" -name quentor.exe)" "$arbeit/fremd.exe"
-    SOURCE_DATE_EPOCH=0 bash "$(dirname "$0")/signieren.sh" "$arbeit/andere" Fremd \
+    betreuer_ohne SOURCE_DATE_EPOCH=0 bash "$(dirname "$0")/signieren.sh" "$arbeit/andere" Fremd \
         https://fremd.example/ Fremd "$arbeit/fremd.exe" fremd.exe >/dev/null 2>&1
 }
 

@@ -13,14 +13,19 @@
 # - QUENTOR_SIGNATUR_PKCS12=FILE (and QUENTOR_SIGNATUR_PASSWORTDATEI=FILE if it has a password),
 #   or QUENTOR_SIGNATUR_ZERTIFIKAT=FILE (the certificate chain, PEM) with
 #   QUENTOR_SIGNATUR_SCHLUESSEL=FILE: the maintainer's key;
-# - neither: a throwaway certificate authority made once in FOLDER; its certificate
-#   FOLDER/wegwerf-ca.pem verifies the signatures and says nothing about who made them.
+# - neither: a throwaway certificate authority made once in FOLDER, whose name and whose
+#   certificate's subject say "Wegwerf"; its certificate FOLDER/wegwerf-ca.pem verifies the
+#   signatures and says nothing about who made them.
 # QUENTOR_ZEITSTEMPEL=URL asks that timestamp server (RFC 3161); without it the signing time is
 # SOURCE_DATE_EPOCH, so that signing again gives the same bytes. QUENTOR_SIGNATUR_CA=FILE names
 # the authority the signatures are checked against (default: the throwaway one, if it signed,
-# else the system's authorities).
+# else the system's authorities). In the release mode (QUENTOR_FREIGABE=1,
+# freigabe/gemeinsam/betreuer.sh) a throwaway authority and a signature without timestamp are
+# refused.
 # Usage: bash freigabe/windows/signieren.sh FOLDER PROGRAM_NAME ADDRESS VENDOR FILE NAME
 set -euo pipefail
+# shellcheck source=freigabe/gemeinsam/betreuer.sh
+source "$(dirname "$0")/../gemeinsam/betreuer.sh"
 
 # Makes the throwaway authority and a code-signing certificate of VENDOR issued by it, in FOLDER,
 # unless they are there.
@@ -34,7 +39,7 @@ wegwerf_ca() {
         -addext "basicConstraints=critical,CA:TRUE" \
         -addext "keyUsage=critical,keyCertSign,cRLSign" 2>/dev/null
     openssl req -newkey rsa:3072 -nodes -keyout "$ordner/wegwerf-code.key" \
-        -out "$ordner/wegwerf-code.csr" -subj "/CN=$hersteller" 2>/dev/null
+        -out "$ordner/wegwerf-code.csr" -subj "/CN=$hersteller (Wegwerf)" 2>/dev/null
     openssl x509 -req -in "$ordner/wegwerf-code.csr" -CA "$ordner/wegwerf-ca.pem" \
         -CAkey "$ordner/wegwerf-ca.key" -set_serial 2 -days 36500 -out "$ordner/wegwerf-code.pem" \
         -extfile <(printf '%s\n' "basicConstraints=CA:FALSE" "keyUsage=critical,digitalSignature" \
@@ -54,6 +59,8 @@ schluessel_wahl() {
     elif [ -n "${QUENTOR_SIGNATUR_ZERTIFIKAT:-}" ]; then
         printf '%s\n' -certs "$QUENTOR_SIGNATUR_ZERTIFIKAT" -key "$QUENTOR_SIGNATUR_SCHLUESSEL"
     else
+        betreuer_nicht_in_freigabe "kein Wegwerfzertifikat; QUENTOR_SIGNATUR_PKCS12 oder QUENTOR_SIGNATUR_ZERTIFIKAT fehlt." ||
+            return
         wegwerf_ca "$1" "$2" >&2
         printf '%s\n' -certs "$1/wegwerf-kette.pem" -key "$1/wegwerf-code.key"
     fi
@@ -64,6 +71,7 @@ zeit_wahl() {
     if [ -n "${QUENTOR_ZEITSTEMPEL:-}" ]; then
         printf '%s\n' -ts "$QUENTOR_ZEITSTEMPEL"
     else
+        betreuer_nicht_in_freigabe "keine Signatur ohne Zeitstempel; QUENTOR_ZEITSTEMPEL fehlt." || return
         printf '%s\n' -time "${SOURCE_DATE_EPOCH:?SOURCE_DATE_EPOCH ist nicht gesetzt}"
     fi
 }
@@ -85,8 +93,10 @@ pruef_ca() {
 # Signs FILE into SIGNED and keeps its signature as SIGNATURE.
 # Usage: neu_signieren FOLDER PROGRAM_NAME ADDRESS VENDOR FILE SIGNED SIGNATURE
 neu_signieren() {
-    local wahl
-    mapfile -t wahl < <(schluessel_wahl "$1" "$4" && zeit_wahl)
+    local wahl schluessel zeit
+    # Each in a substitution of its own, so that a refusal of either stops the signing.
+    schluessel=$(schluessel_wahl "$1" "$4") && zeit=$(zeit_wahl) || return
+    mapfile -t wahl <<<"$schluessel"$'\n'"$zeit"
     osslsigncode sign "${wahl[@]}" -h sha256 -n "$2" -i "$3" -in "$5" -out "$6" >/dev/null
     osslsigncode extract-signature -in "$6" -out "$7" >/dev/null
 }
