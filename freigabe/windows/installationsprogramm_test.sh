@@ -3,12 +3,15 @@
 # current user: installs the release (for all users into a folder of the test, /D=...), finds its
 # files with valid signatures (the uninstaller's too), the Start-menu entry and the entry in the
 # list of installed programs, starts the installed quentor.exe (with no display) and
-# quentor-skript.exe --version. A player's own file is put into the folder; then the installer
-# of a later version (a test build without quentor-skript.exe) is installed over it, in the same
-# folder, and exactly its files must be there, with one entry in the list and one in the Start menu. Its uninstaller must
-# remove what was installed and leave the player's file, and no key or value of it may be left
-# in the registry.
-# Usage: bash freigabe/windows/installationsprogramm_test.sh SETUP.exe VERSION NEWER-SETUP.exe NEWER.zip NEWER-VERSION CA.pem
+# quentor-skript.exe --version. A player's own file is put into the folder; the installer of a
+# later version (a test build without quentor-skript.exe, signed by authority NEWER-CA) must stop
+# with a message while the installed quentor.exe runs, and leave that version as it was; then
+# the installed uninstaller is replaced by a program that leaves a mark when it runs, and the
+# later version is installed over it, in the same folder: the mark must not appear, and exactly
+# the later version's files must be there, validly signed, with one entry in the list and one in
+# the Start menu. Its uninstaller must remove what was installed and leave the player's file,
+# and no key or value of it may be left in the registry.
+# Usage: bash freigabe/windows/installationsprogramm_test.sh SETUP.exe VERSION NEWER-SETUP.exe NEWER.zip NEWER-VERSION CA.pem NEWER-CA.pem
 #        (WINEPREFIX set, no DISPLAY)
 set -euo pipefail
 
@@ -69,12 +72,12 @@ registry_spuren() {
     rm -f "$datei"
 }
 
-# Every program and DLL in FOLDER, the uninstaller included, is validly signed.
-# Usage: signaturen_pruefen FOLDER
+# Every program and DLL in FOLDER, the uninstaller included, is validly signed by authority CA.
+# Usage: signaturen_pruefen FOLDER CA
 signaturen_pruefen() {
     local datei anzahl=0
     while IFS= read -r -d '' datei; do
-        osslsigncode verify -CAfile "$ca" -in "$datei" >/dev/null 2>&1 ||
+        osslsigncode verify -CAfile "$2" -in "$datei" >/dev/null 2>&1 ||
             falsch "${datei#"$1/"} ist nicht gültig signiert"
         anzahl=$((anzahl + 1))
     done < <(find "$1" \( -iname '*.exe' -o -iname '*.dll' \) -print0)
@@ -168,6 +171,33 @@ for n in zipfile.ZipFile(sys.argv[1]).namelist():
         falsch "nach der Aktualisierung andere Dateien als die der neuen Version (oben: erwartet -)"
 }
 
+# The newer installer, started while the installed quentor.exe runs, stops with a message (status
+# 2) and leaves the installed version of MODE as it was.
+# Usage: besetzt_pruefen MODE
+besetzt_pruefen() {
+    local programm status=0
+    wine "$ordner/quentor.exe" >/dev/null 2>&1 &
+    programm=$!
+    sleep 3
+    wine "$neu_setup" /S "/$1" || status=$?
+    kill "$programm" 2>/dev/null || true
+    wait "$programm" 2>/dev/null || true
+    [ "$status" -eq 2 ] || falsch "neben dem laufenden quentor.exe endet das neue Installationsprogramm mit Status $status"
+    [ "$(eintragswert "$(hive "$1")" DisplayVersion)" = "$version" ] && [ -f "$ordner/quentor.exe" ] ||
+        falsch "neben dem laufenden quentor.exe ist die installierte Version nicht mehr, wie sie war"
+    echo "  neben dem laufenden Programm: abgebrochen (Status $status), die Version $version bleibt"
+}
+
+# Replaces the installed uninstaller by a program that, when it runs, writes the mark file.
+marke_pflanzen() {
+    local quelle
+    quelle=$(mktemp --suffix=.c)
+    printf '%s\n' '#include <stdio.h>' \
+        'int main(void) { FILE *f = fopen("C:\\quentor-marke.txt", "w"); if (f) fclose(f); return 0; }' >"$quelle"
+    x86_64-w64-mingw32-gcc-posix -O2 -o "$ordner/Deinstallieren.exe" "$quelle"
+    rm -f "$quelle" "$marke"
+}
+
 # After the newer version: exactly its files (the older one's quentor-skript.exe gone), its version,
 # one entry in the list, none in the other hive, one folder in the Start menu; the player's file
 # kept.
@@ -175,7 +205,9 @@ for n in zipfile.ZipFile(sys.argv[1]).namelist():
 aktualisierung_pruefen() {
     local andere=HKLM
     [ "$1" = CurrentUser ] || andere=HKCU
+    [ ! -e "$marke" ] || falsch "die Aktualisierung hat das Programm im alten Ordner ausgeführt"
     genau_die_neuen
+    signaturen_pruefen "$ordner" "$neu_ca"
     eintraege_pruefen "$(hive "$1")" "$neu_version"
     ! eintragswert "$andere" DisplayName >/dev/null || falsch "ein zweiter Eintrag in $andere"
 }
@@ -205,17 +237,20 @@ runde() {
     installieren "$setup" "$modus" "$@"
     [ -n "${ordner:-}" ] || return 0
     installation_pruefen "$(hive "$modus")" "$version"
-    signaturen_pruefen "$ordner"
+    signaturen_pruefen "$ordner" "$ca"
     fenster_startet
     skript_antwortet "$version"
     echo "Eine Datei des Spielers" >"$ordner/$spielerdatei"
+    besetzt_pruefen "$modus"
+    marke_pflanzen
     installieren "$neu_setup" "$modus"
     aktualisierung_pruefen "$modus"
     deinstallieren "$modus" "$vorher"
 }
 
 main() {
-    setup=$1 version=$2 neu_setup=$3 neu_zip=$4 neu_version=$5 ca=$6
+    setup=$1 version=$2 neu_setup=$3 neu_zip=$4 neu_version=$5 ca=$6 neu_ca=$7
+    marke="$WINEPREFIX/drive_c/quentor-marke.txt"
     rm -rf "$WINEPREFIX/drive_c/quentor-test"
     runde AllUsers '/D=C:\quentor-test\Quentor'
     [ "${ordner:-}" = "$(realpath -m "$WINEPREFIX/drive_c/quentor-test/Quentor")" ] ||

@@ -82,6 +82,8 @@ set(quentor_signieren bash ${CMAKE_CURRENT_LIST_DIR}/signieren.sh ${CMAKE_BINARY
     ${PROJECT_NAME} ${QUENTOR_ADRESSE} ${QUENTOR_HERSTELLER})
 set(CPACK_QUENTOR_SIGNIEREN ${quentor_signieren})
 list(PREPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/signieren.cmake)
+# The installer's list of what it installs, by which the next version removes it.
+list(APPEND CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/dateiliste.cmake)
 
 # A reproducible zip holds its entries in the order of their sorted names.
 if(QUENTOR_REPRODUZIERBAR)

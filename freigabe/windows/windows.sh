@@ -126,21 +126,29 @@ dauerlauf_unter_wine() {
     fi
 }
 
-# The release's signatures: every program in ZIP and the installer SETUP (the files the recipe
-# made), checked against the throwaway authority that signed them.
-# Usage: signaturen_pruefen ZIP SETUP
-signaturen_pruefen() {
-    bash freigabe/windows/signaturen_test.sh "$1" "$2" "$bau/signatur/wegwerf-ca.pem"
+# Prints the authority that FOLDER's release is checked against: the maintainer's
+# (QUENTOR_SIGNATUR_CA) when given, else the throwaway one that signed it.
+# Usage: pruef_ca FOLDER
+pruef_ca() {
+    printf '%s\n' "${QUENTOR_SIGNATUR_CA:-$1/signatur/wegwerf-ca.pem}"
 }
 
-# The release of the same sources as a later VERSION, by the same recipe in build-windows/neuer
-# without tests and without the script driver, so that the upgrade has a file to remove that only
-# the older version shipped; the guide's pictures are the release's (FOLDER). Its output is shown
-# only when it fails; prints the zip and the installer, as the recipe does.
+# The release's signatures: every program in ZIP and the installer SETUP (the files the recipe
+# made), checked against the authority that signed them.
+# Usage: signaturen_pruefen ZIP SETUP
+signaturen_pruefen() {
+    bash freigabe/windows/signaturen_test.sh "$1" "$2" "$(pruef_ca "$bau")"
+}
+
+# The release of the same sources as a later VERSION, a test version, by the same recipe in
+# build-windows/neuer without tests and without the script driver, so that the upgrade has a file
+# to remove that only the older version shipped; the guide's pictures are the release's (FOLDER).
+# Never signed with the maintainer's keys: its own throwaway authority signs it. Its output is
+# shown only when it fails; prints the zip and the installer, as the recipe does.
 # Usage: neuere_version VERSION FOLDER
 neuere_version() {
     local neu="$bau/neuer" dateien
-    if ! dateien=$(bash freigabe/windows/windows-freigabe.sh -B "$neu" -DBUILD_TESTING=OFF \
+    if ! dateien=$(betreuer_ohne bash freigabe/windows/windows-freigabe.sh -B "$neu" -DBUILD_TESTING=OFF \
         -DQUENTOR_VERSION="$1" -DQUENTOR_SKRIPT=OFF -DQUENTOR_ANLEITUNG_BILDER:PATH="$2" \
         2>"$neu.log"); then
         cat "$neu.log" >&2
@@ -157,10 +165,10 @@ neuere_version() {
 installationsprogramm_pruefen() {
     local version neu
     version=$(freigabe_wert "$bau" version)
-    neu=$(neuere_version "$version.1" "$3") || return
+    neu=$(neuere_version "$version.1~test" "$3") || return
     mapfile -t neu <<<"$neu"
     bash freigabe/windows/installationsprogramm_test.sh "$2" "$version" "${neu[1]}" "${neu[0]}" \
-        "$version.1" "$bau/signatur/wegwerf-ca.pem"
+        "$version.1~test" "$(pruef_ca "$bau")" "$bau/neuer/signatur/wegwerf-ca.pem"
 }
 
 # Ends the test session's Wine, its command interpreter included: its desktop has no display.
