@@ -20,14 +20,23 @@ warte_auf_fenster() {
 }
 
 main() {
-    local bild=$1 titel=$2 pid form
+    local bild=$1 titel=$2 pid form ausgabe status
     shift 2
-    "$@" >/dev/null 2>&1 &
+    # What the program says is shown only when its window does not appear.
+    ausgabe=$(mktemp)
+    trap 'rm -f "$ausgabe"' EXIT
+    "$@" >"$ausgabe" 2>&1 &
     pid=$!
     form=$(warte_auf_fenster "$titel" "$pid")
     if [ -z "$form" ]; then
-        echo "Das Fenster ist nicht erschienen." >&2
-        kill "$pid" 2>/dev/null || true
+        if kill "$pid" 2>/dev/null; then
+            echo "Das Fenster ist nicht erschienen." >&2
+        else
+            status=0
+            wait "$pid" || status=$?
+            echo "Das Fenster ist nicht erschienen: das Programm endete mit Status $status." >&2
+        fi
+        tail -n 20 "$ausgabe" | sed 's/^/  /' >&2
         exit 1
     fi
     sleep 2
