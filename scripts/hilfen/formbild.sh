@@ -20,9 +20,10 @@ warte_auf_fenster() {
 }
 
 main() {
-    local bild=$1 titel=$2 pid form ausgabe status
+    local bild=$1 titel=$2 pid form status
     shift 2
-    # What the program says is shown only when its window does not appear.
+    # What the program says is shown only when its window does not appear (a global, for the
+    # trap).
     ausgabe=$(mktemp)
     trap 'rm -f "$ausgabe"' EXIT
     "$@" >"$ausgabe" 2>&1 &
