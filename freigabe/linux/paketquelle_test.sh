@@ -87,7 +87,7 @@ testbetreuer() {
     mkdir -p "$1"
     for nummer in 1 2; do
         gpg --batch --quiet --passphrase '' --quick-generate-key \
-            "Quentor Testbetreuer $nummer <test$nummer@quentor.example>" ed25519 sign never
+            "Quentor Testbetreuer $nummer <test$nummer@quentor.example>" ed25519 sign never 2>/dev/null
     done
     mapfile -t fingerabdruecke < <(gpg --batch --with-colons --list-secret-keys |
         awk -F: '$1 == "sec" { p = 1; next } $1 == "fpr" && p { print $10; p = 0 }')
@@ -119,7 +119,8 @@ wegwerf_pruefen() {
     fi
     ! grep -Eq '^(MD5Sum|SHA1):' "$release" ||
         { echo "Release nennt noch MD5 oder SHA1." >&2; return 1; }
-    echo "  ohne Testbetreuer: $(grep '^Label:' "$release"), $(grep -E '^SHA(256|512):' "$release" | tr -d '\n')"
+    echo "  ohne Testbetreuer: $(grep '^Label:' "$release"), Prüfsummen:" \
+        "$(grep -oE '^(MD5Sum|SHA[0-9]+):' "$release" | tr -d ':' | tr '\n' ' ')"
 }
 
 # The repository in FOLDER/apt becomes the one served.
@@ -168,7 +169,10 @@ version_pruefen() {
     paket=$(drinnen dpkg-query -W -f '${Version}' quentor)
     skript=$(drinnen quentor-skript --version)
     echo "  installiert: $paket, quentor-skript --version: $skript"
-    [ "$paket" = "$1" ] && [ "$skript" = "quentor-skript $1" ]
+    if [ "$paket" != "$1" ] || [ "$skript" != "quentor-skript $1" ]; then
+        echo "Installiert sein sollte $1." >&2
+        return 1
+    fi
 }
 
 # The window, offscreen, still runs after three seconds.
@@ -185,7 +189,8 @@ installieren() {
     drinnen grep -qx "Architectures: amd64 arm64" /etc/apt/sources.list.d/quentor.sources
     still apt-get update -qq
     still apt-get install -y -qq quentor
-    version_pruefen "$alt" && starten
+    version_pruefen "$alt"
+    starten
 }
 
 # apt update refuses the spoiled repository FALL with its expected message, and apt upgrade
@@ -253,7 +258,8 @@ in_wurzel() {
     bereitstellen "$arbeit/neu"
     still apt-get update --error-on=any -qq
     still apt-get upgrade -y -qq
-    version_pruefen "$neu" && starten
+    version_pruefen "$neu"
+    starten
     zweiter_schluessel_allein
     wurzel_entfernen "$wurzel"
     echo "Debian $suite: bestanden in $((SECONDS - beginn)) s"
