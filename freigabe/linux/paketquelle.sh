@@ -92,11 +92,10 @@ schluesselpaket_bauen() {
         -DQUENTOR_BETREUER="$(dpkg-deb -f "$2" Maintainer)" \
         -DQUENTOR_ADRESSE="$(dpkg-deb -f "$2" Homepage)" -DQUENTOR_SCHLUESSEL="$(realpath "$3")" \
         -DQUENTOR_URI="$uri" -DQUENTOR_SUITE="$suite" -DQUENTOR_ARCHITEKTUREN="${architekturen[*]}" \
-        -DQUENTOR_WEGWERF="$wegwerf"
-    (cd "$bau" && leise cpack)
+        -DQUENTOR_WEGWERF="$wegwerf" || return
+    (cd "$bau" && leise cpack) || return
     deb="$pool/${schluesselpaket}_$1_all.deb"
-    mv "$bau/${deb##*/}" "$deb"
-    cp "$deb" "$quelle/$schluesselpaket.deb"
+    mv "$bau/${deb##*/}" "$deb" && cp "$deb" "$quelle/$schluesselpaket.deb" || return
     printf '%s\n' "$deb"
 }
 
