@@ -80,7 +80,7 @@ startzeit_auf_xvfb() {
     local programm
     programm=$(programm "$1" quentor_startzeit)
     laufzeit=$(mktemp -d)
-    XDG_RUNTIME_DIR=$laufzeit xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
+    XDG_RUNTIME_DIR=$laufzeit bash scripts/hilfen/anzeige.sh "-screen 0 1024x768x24 -dpi 96" \
         bash -c "$(declare -f startzeit mikrosekunden median instruktionen); startzeit $(printf %q "$programm") 51"
 }
 

@@ -13,7 +13,7 @@ selbst=$(realpath "$0")
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/programme.sh
 
-# On the virtual display (the script run again by xvfb-run): the window, and the client beside it,
+# On the virtual display (the script run again by scripts/hilfen/anzeige.sh): the window, and the client beside it,
 # which waits for the window; both ended afterwards. Their messages from Wine's UI Automation go
 # to LOG.
 # Usage: auf_der_anzeige WINDOW CLIENT LOG CLIENT_OUTPUT
@@ -55,7 +55,7 @@ main() {
     trap 'rm -f "$protokoll" "$ausgabe"' EXIT
     wineserver -k || true
     wineserver -w
-    WINEDEBUG=fixme+uiautomation,err+uiautomation xvfb-run -a -s "-screen 0 1280x1024x24" \
+    WINEDEBUG=fixme+uiautomation,err+uiautomation bash scripts/hilfen/anzeige.sh "-screen 0 1280x1024x24" \
         bash "$selbst" --auf-der-anzeige "$(programm "$bau" quentor)" \
         "$(programm "$bau" quentor_uia_leser)" "$protokoll" "$ausgabe" || status=$?
     wines_meldungen "$protokoll"

@@ -81,7 +81,7 @@ fensterbild() {
     local bild=$1 schirm=${2:-1024x768x24} laufzeit status=0
     shift 2
     laufzeit=$(mktemp -d) || return
-    XDG_RUNTIME_DIR=$laufzeit xvfb-run -a -s "-screen 0 $schirm" \
+    XDG_RUNTIME_DIR=$laufzeit bash scripts/hilfen/anzeige.sh "-screen 0 $schirm" \
         bash scripts/hilfen/formbild.sh "$bild" "$FORM_TITEL" "$@" || status=$?
     rm -rf "$laufzeit"
     return "$status"

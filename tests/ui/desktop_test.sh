@@ -59,7 +59,8 @@ themen() {
             XDG_CONFIG_HOME="$ordner/konfig" "$vergleich" --dunkles-thema
     fi
     # GTK needs a display to read its theme; the window itself is still drawn offscreen.
-    thema gtk3-adwaita-dunkel ohne_thema xvfb-run -a env QT_QPA_PLATFORMTHEME=gtk3 \
+    thema gtk3-adwaita-dunkel ohne_thema bash "$quelle/scripts/hilfen/anzeige.sh" \
+        "-screen 0 1280x1024x24" env QT_QPA_PLATFORMTHEME=gtk3 \
         GTK_THEME=Adwaita:dark "$vergleich" --dunkles-thema
 }
 
@@ -79,7 +80,7 @@ skalen() {
     for skala in 1.25 1.5 2; do
         local bild="$ordner/skala-$skala.png"
         if ! ohne_thema env QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$skala" \
-            xvfb-run -a -s "-screen 0 1280x1280x24 -dpi 96" \
+            bash "$quelle/scripts/hilfen/anzeige.sh" "-screen 0 1280x1280x24 -dpi 96" \
             bash "$quelle/scripts/hilfen/formbild.sh" "$bild" "$FORM_TITEL" "$quentor"; then
             fehler=1
             continue
