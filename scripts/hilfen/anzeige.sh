@@ -50,6 +50,10 @@ main() {
     server_starten "$1"
     shift
     DISPLAY=":$nummer" "$@" || status=$?
+    if [ "$status" -ne 0 ]; then
+        kill -0 "$server" 2>/dev/null || echo "Xvfb auf :$nummer endete vor dem Befehl." >&2
+        [ ! -s "$ordner/xvfb.log" ] || sed 's/^/  Xvfb: /' "$ordner/xvfb.log" | tail -n 20 >&2
+    fi
     exit "$status"
 }
 
