@@ -116,13 +116,13 @@ openpgp_schluessel_laden() {
     openpgp_fingerabdruecke "$datei"
 }
 
-# The gpg options for signing with each key FINGERPRINT (and the maintainer's passphrase, if
-# given).
-# Usage: openpgp_signierwahl FINGERPRINT...
+# The gpg options for signing with each key FINGERPRINTS names (one a line), and the
+# maintainer's passphrase, if given.
+# Usage: openpgp_signierwahl FINGERPRINTS
 openpgp_signierwahl() {
     local fingerabdruck
     printf '%s\n' --batch --yes --pinentry-mode loopback
-    for fingerabdruck in "$@"; do printf '%s\n' --local-user "$fingerabdruck"; done
+    while IFS= read -r fingerabdruck; do printf '%s\n' --local-user "$fingerabdruck"; done <<<"$1"
     if [ -n "${QUENTOR_OPENPGP_PASSWORT:-}" ]; then
         printf '%s\n' --passphrase-file "$QUENTOR_OPENPGP_PASSWORT"
     else
@@ -143,9 +143,8 @@ openpgp_oeffentlich() {
 # in FILE.asc.
 # Usage: openpgp_abgetrennt FINGERPRINTS FILE   (in openpgp_mit_heim)
 openpgp_abgetrennt() {
-    local wahl schluessel
-    mapfile -t schluessel <<<"$1"
-    mapfile -t wahl < <(openpgp_signierwahl "${schluessel[@]}")
+    local wahl
+    mapfile -t wahl < <(openpgp_signierwahl "$1")
     gpg "${wahl[@]}" --armor --detach-sign --output "$2.asc" "$2"
 }
 
@@ -153,9 +152,8 @@ openpgp_abgetrennt() {
 # InRelease).
 # Usage: openpgp_klartext FINGERPRINTS IN OUT   (in openpgp_mit_heim)
 openpgp_klartext() {
-    local wahl schluessel
-    mapfile -t schluessel <<<"$1"
-    mapfile -t wahl < <(openpgp_signierwahl "${schluessel[@]}")
+    local wahl
+    mapfile -t wahl < <(openpgp_signierwahl "$1")
     gpg "${wahl[@]}" --clearsign --output "$3" "$2"
 }
 

@@ -89,10 +89,9 @@ testbetreuer() {
         gpg --batch --quiet --passphrase '' --quick-generate-key \
             "Quentor Testbetreuer $nummer <test$nummer@quentor.example>" ed25519 sign never 2>/dev/null
     done
-    mapfile -t fingerabdruecke < <(gpg --batch --with-colons --list-secret-keys |
-        awk -F: '$1 == "sec" { p = 1; next } $1 == "fpr" && p { print $10; p = 0 }')
-    gpg --batch --armor --export-secret-keys "${fingerabdruecke[0]}" >"$1/erster.asc"
     gpg --batch --armor --export-secret-keys >"$1/beide.asc"
+    mapfile -t fingerabdruecke < <(openpgp_fingerabdruecke "$1/beide.asc")
+    gpg --batch --armor --export-secret-keys "${fingerabdruecke[0]}" >"$1/erster.asc"
     gpg --batch --armor --export >"$1/oeffentlich.asc"
     gpg --batch --export "${fingerabdruecke[1]}" >"$1/zweiter.pgp"
 }
