@@ -4,10 +4,12 @@
 # The settings, from the environment:
 # - QUENTOR_OPENPGP_SCHLUESSEL, QUENTOR_OPENPGP_PASSWORT: the OpenPGP key or keys
 #   (freigabe/gemeinsam/openpgp.sh);
-# - QUENTOR_SIGNATUR_PKCS12, QUENTOR_SIGNATUR_PASSWORTDATEI, QUENTOR_SIGNATUR_ZERTIFIKAT,
-#   QUENTOR_SIGNATUR_SCHLUESSEL, QUENTOR_SIGNATUR_CA, QUENTOR_ZEITSTEMPEL: the Windows programs'
-#   key, the authority to check them against and the timestamp server
-#   (freigabe/windows/signieren.sh);
+# - QUENTOR_SIGNATUR_PKCS11_MODUL, QUENTOR_SIGNATUR_PKCS11_SCHLUESSEL, QUENTOR_SIGNATUR_PKCS12,
+#   QUENTOR_SIGNATUR_PASSWORTDATEI, QUENTOR_SIGNATUR_ZERTIFIKAT, QUENTOR_SIGNATUR_SCHLUESSEL,
+#   QUENTOR_SIGNATUR_CA, QUENTOR_SIGNATUR_BETREUER, QUENTOR_ZEITSTEMPEL, QUENTOR_ZEITSTEMPEL_CA:
+#   the Windows programs' key, the authority to check them against, the maintainer's certificate
+#   and the timestamp server with its authority (freigabe/windows/signieren.sh); SOFTHSM2_CONF,
+#   where the key lies on a SoftHSM token (as the test maintainer's does), the token's settings;
 # - QUENTOR_OPENPGP_BETREUER: the maintainer's public OpenPGP key, by default the one committed
 #   as packaging/schluessel/quentor-betreuer.asc; a key counts as the maintainer's only when its
 #   fingerprint is in it;
@@ -16,11 +18,13 @@
 # shellcheck shell=bash
 
 BETREUER_EINSTELLUNGEN=(QUENTOR_OPENPGP_SCHLUESSEL QUENTOR_OPENPGP_PASSWORT QUENTOR_OPENPGP_BETREUER
-    QUENTOR_SIGNATUR_PKCS12 QUENTOR_SIGNATUR_PASSWORTDATEI QUENTOR_SIGNATUR_ZERTIFIKAT
-    QUENTOR_SIGNATUR_SCHLUESSEL QUENTOR_SIGNATUR_CA QUENTOR_ZEITSTEMPEL QUENTOR_FREIGABE)
+    QUENTOR_SIGNATUR_PKCS11_MODUL QUENTOR_SIGNATUR_PKCS11_SCHLUESSEL QUENTOR_SIGNATUR_PKCS12
+    QUENTOR_SIGNATUR_PASSWORTDATEI QUENTOR_SIGNATUR_ZERTIFIKAT QUENTOR_SIGNATUR_SCHLUESSEL
+    QUENTOR_SIGNATUR_CA QUENTOR_SIGNATUR_BETREUER QUENTOR_ZEITSTEMPEL QUENTOR_ZEITSTEMPEL_CA
+    SOFTHSM2_CONF QUENTOR_FREIGABE)
 # Those of them that name no file.
 # shellcheck disable=SC2034 # used by the files that source this one
-BETREUER_OHNE_DATEI=(QUENTOR_ZEITSTEMPEL QUENTOR_FREIGABE)
+BETREUER_OHNE_DATEI=(QUENTOR_SIGNATUR_PKCS11_SCHLUESSEL QUENTOR_ZEITSTEMPEL QUENTOR_FREIGABE)
 
 # Runs COMMAND... without any of the maintainer's settings: for every test build and test
 # signature, which must never carry the maintainer's keys.

@@ -196,7 +196,8 @@ wurzel_schluesselumgebung() {
 }
 
 # Prints the folders of the files those settings name, each on a line of its own after a line
-# break, or nothing when none is given: they are mounted in the root.
+# break, or nothing when none is given: they are mounted in the root. With a key on a hardware
+# token, also the smart-card service's socket folder, where the host has one.
 # Usage: wurzel_schluesselordner
 wurzel_schluesselordner() {
     local einstellung
@@ -204,6 +205,7 @@ wurzel_schluesselordner() {
         [[ " ${BETREUER_OHNE_DATEI[*]} " == *" ${einstellung%%=*} "* ]] ||
             printf '\n%s' "$(dirname "$(realpath -m "${einstellung#*=}")")"
     done < <(wurzel_schluesselumgebung)
+    [ -z "${QUENTOR_SIGNATUR_PKCS11_MODUL:-}" ] || [ ! -d /run/pcscd ] || printf '\n%s' /run/pcscd
 }
 
 # Prints the caller's home folder inside the root in FOLDER: root's own, or for any other user one

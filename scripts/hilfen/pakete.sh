@@ -26,8 +26,10 @@ ARM64_PAKETE=(g++-aarch64-linux-gnu qemu-user-static binfmt-support arch-test mm
               qt6-base-dev:arm64 qt6-qpa-plugins:arm64 qt6-gtk-platformtheme:arm64
               qt6-wayland:arm64)
 # The Windows release's signatures (freigabe/windows/signieren.sh): osslsigncode, and openssl for
-# the throwaway authority.
-SIGNATUR_PAKETE=(osslsigncode openssl)
+# the throwaway authority, the PKCS#11 engine for a key on a hardware token.
+SIGNATUR_PAKETE=(osslsigncode openssl libengine-pkcs11-openssl)
+# The test maintainer (freigabe/testbetreuer): its token and its timestamp authority.
+TESTBETREUER_PAKETE=(softhsm2 openssl python3 gpg gpg-agent)
 # Qt for Windows, built from its Debian source package by freigabe/windows/qt-windows.sh.
 QT_WINDOWS_PAKETE=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix qt6-base-dev
                    qt6-base-dev-tools qt6-translations-l10n)
