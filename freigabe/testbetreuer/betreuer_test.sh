@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# The maintainer's way of signing the Windows release, proven with the test maintainer whose
-# settings are in the environment (freigabe/testbetreuer/testbetreuer.sh; CI makes it and builds
-# the release in build-windows with them): every program of the release and the installer carry
-# a timestamp of the test maintainer's timestamp authority; the key in the PKCS#12 file signs in
-# the release mode too; the release mode refuses a throwaway authority, a certificate that is not
-# the maintainer's and a signature without timestamp; and under build-windows nothing but the
-# release's own files verifies against the maintainer's certificate or OpenPGP key: not the test
-# version, not a stranger's program, not what the tests built. Runs on Debian 13, as the
-# release is made (freigabe/gemeinsam/wurzel.sh).
-# Usage: bash freigabe/testbetreuer/betreuer_test.sh   (the test maintainer's settings given)
+# The maintainer's way of signing, proven with the test maintainer whose settings are in the
+# environment (freigabe/testbetreuer/testbetreuer.sh; CI makes it and makes every release with
+# it): every program of the Windows release and its installer carry a timestamp of the test
+# maintainer's timestamp authority; the key in the PKCS#12 file signs in the release mode too;
+# the release mode refuses a throwaway authority, a certificate that is not the maintainer's and
+# a signature without timestamp; and in the build folders (build*/) nothing but the releases'
+# own files verifies against the maintainer's certificate or OpenPGP key: no test version, no
+# stranger's program, nothing the tests built. The releases' OpenPGP signatures are named (the
+# SHA256SUMS.asc of each release, the repository's InRelease); each must verify. Runs on
+# Debian 13, as the Windows release is made (freigabe/gemeinsam/wurzel.sh).
+# Usage: bash freigabe/testbetreuer/betreuer_test.sh SIGNATURE...   (the test maintainer's settings given)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/hilfen/pakete.sh
@@ -129,8 +130,8 @@ eigene_pruefsummen() {
     { sha256sum "$setup"; find "$arbeit/zip" -type f -exec sha256sum {} +; } | cut -d' ' -f1 | sort -u
 }
 
-# No program or DLL under the build folder verifies against the maintainer's authority unless it
-# is one of the release's own files (the same bytes); prints how many were looked at.
+# No program or DLL in the build folders verifies against the maintainer's authority unless it is
+# one of the Windows release's own files (the same bytes); prints how many were looked at.
 nur_freigabe_authenticode() {
     local eigene datei anzahl=0 signiert=0 fremde=0
     eigene=$(eigene_pruefsummen)
@@ -141,29 +142,43 @@ nur_freigabe_authenticode() {
         grep -qxF "$(sha256sum "$datei" | cut -d' ' -f1)" <<<"$eigene" && continue
         falsch "$datei trägt die Signatur des Betreuers, ist aber keine Datei der Freigabe"
         fremde=$((fremde + 1))
-    done < <(find "$bau" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
-    echo "Programme und DLLs unter $bau: $anzahl, mit der Signatur des Betreuers: $signiert," \
-        "davon nicht aus der Freigabe: $fremde"
+    done < <(find build* -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+    echo "Programme und DLLs in den Bauordnern: $anzahl, mit der Signatur des Betreuers:" \
+        "$signiert, davon nicht aus der Freigabe: $fremde"
 }
 
-# No OpenPGP signature under the build folder verifies against the maintainer's key but the
-# release's SHA256SUMS.asc.
+# True when the OpenPGP SIGNATURE (detached, of the file without .asc, or clear-signed) verifies
+# against the keyring RING.
+# Usage: vom_betreuer RING SIGNATURE
+vom_betreuer() {
+    if [[ "$2" == *.asc ]]; then
+        openpgp_pruefen "$1" "$2" "${2%.asc}" 2>/dev/null
+    else
+        openpgp_pruefen "$1" "$2" 2>/dev/null
+    fi
+}
+
+# In the build folders no OpenPGP signature verifies against the maintainer's key but the
+# releases' SIGNATURES, each of which does.
+# Usage: nur_freigabe_openpgp SIGNATURE...
 nur_freigabe_openpgp() {
-    local ring="$arbeit/betreuer.pgp" signatur anzahl=0
+    local ring="$arbeit/betreuer.pgp" signatur anzahl=0 eigene
     gpg --dearmor <"$QUENTOR_OPENPGP_BETREUER" >"$ring"
+    eigene=$(printf '%s\n' "$@")
+    for signatur in "$@"; do
+        vom_betreuer "$ring" "$signatur" || falsch "$signatur ist nicht vom Betreuer signiert"
+    done
     while IFS= read -r -d '' signatur; do
         anzahl=$((anzahl + 1))
-        openpgp_pruefen "$ring" "$signatur" "${signatur%.asc}" 2>/dev/null || continue
-        [ "$signatur" = "$bau/SHA256SUMS.asc" ] ||
-            falsch "$signatur trägt die Signatur des Betreuers, ist aber nicht die der Freigabe"
-    done < <(find "$bau" -type f -name '*.asc' -print0)
-    openpgp_pruefen "$ring" "$bau/SHA256SUMS.asc" "$bau/SHA256SUMS" ||
-        falsch "$bau/SHA256SUMS.asc ist nicht vom Betreuer signiert"
-    echo "OpenPGP-Signaturen unter $bau: $anzahl, vom Betreuer nur $bau/SHA256SUMS.asc"
+        vom_betreuer "$ring" "$signatur" || continue
+        grep -qxF "$signatur" <<<"$eigene" ||
+            falsch "$signatur trägt die Signatur des Betreuers, ist aber keine der Freigaben"
+    done < <(find build* -type f \( -name '*.asc' -o -name InRelease \) -print0)
+    echo "OpenPGP-Signaturen in den Bauordnern: $anzahl, vom Betreuer nur die der Freigaben ($#)"
 }
 
 main() {
-    wurzel_windows_oder_weiter freigabe/testbetreuer/betreuer_test.sh "" "${SIGNATUR_PAKETE[@]}" \
+    wurzel_windows_oder_weiter freigabe/testbetreuer/betreuer_test.sh "$*" "${SIGNATUR_PAKETE[@]}" \
         "${FREIGABE_PAKETE[@]}"
     bash scripts/hilfen/abhaengigkeiten.sh "${SIGNATUR_PAKETE[@]}" "${FREIGABE_PAKETE[@]}"
     betreuer_freigabemodus || { echo "Ohne die Einstellungen des Testbetreuers." >&2; exit 2; }
@@ -177,7 +192,7 @@ main() {
     pkcs12_pruefen
     ablehnungen_pruefen
     nur_freigabe_authenticode
-    nur_freigabe_openpgp
+    nur_freigabe_openpgp "$@"
     [ "$fehler" -eq 0 ]
 }
 
