@@ -4,11 +4,12 @@
 # it): every program of the Windows release and its installer carry a timestamp of the test
 # maintainer's timestamp authority; the key in the PKCS#12 file signs in the release mode too;
 # the release mode refuses a throwaway authority, a certificate that is not the maintainer's and
-# a signature without timestamp; and in the build folders (build*/) nothing but the releases'
-# own files verifies against the maintainer's certificate or OpenPGP key: no test version, no
-# stranger's program, nothing the tests built. The releases' OpenPGP signatures are named (the
-# SHA256SUMS.asc of each release, the repository's InRelease); each must verify. Runs on
-# Debian 13, as the Windows release is made (freigabe/gemeinsam/wurzel.sh).
+# a signature without timestamp; in the build folders (build*/) nothing but the releases' own
+# files verifies against the maintainer's certificate or OpenPGP key (no test version, no
+# stranger's program, nothing the tests built); and no release folder holds a throwaway key.
+# The releases' OpenPGP signatures are named (the SHA256SUMS.asc of each release, the
+# repository's InRelease); each must verify. Runs on Debian 13, as the Windows release is made
+# (freigabe/gemeinsam/wurzel.sh).
 # Usage: bash freigabe/testbetreuer/betreuer_test.sh SIGNATURE...   (the test maintainer's settings given)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -177,6 +178,20 @@ nur_freigabe_openpgp() {
     echo "OpenPGP-Signaturen in den Bauordnern: $anzahl, vom Betreuer nur die der Freigaben ($#)"
 }
 
+# The releases made no throwaway key or authority: none in the build folders of the SIGNATURES.
+# Usage: keine_wegwerfschluessel SIGNATURE...
+keine_wegwerfschluessel() {
+    local signatur ordner vorher=$fehler
+    for signatur in "$@"; do
+        ordner=${signatur%%/*}
+        if [ -e "$ordner/wegwerfschluessel" ] || [ -e "$ordner/signatur/wegwerf-ca.pem" ]; then
+            falsch "$ordner hat einen Wegwerfschlüssel, obwohl der Betreuer signiert"
+        fi
+    done
+    [ "$fehler" -ne "$vorher" ] ||
+        echo "Kein Wegwerfschlüssel in den Ordnern der Freigaben: $(printf '%s\n' "${@%%/*}" | sort -u | tr '\n' ' ')"
+}
+
 main() {
     wurzel_windows_oder_weiter freigabe/testbetreuer/betreuer_test.sh "$*" "${SIGNATUR_PAKETE[@]}" \
         "${FREIGABE_PAKETE[@]}"
@@ -193,6 +208,7 @@ main() {
     ablehnungen_pruefen
     nur_freigabe_authenticode
     nur_freigabe_openpgp "$@"
+    keine_wegwerfschluessel "$@"
     [ "$fehler" -eq 0 ]
 }
 
