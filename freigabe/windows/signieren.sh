@@ -144,7 +144,7 @@ neu_signieren() {
     local wahl schluessel zeit
     # Each in a substitution of its own, so that a refusal of either stops the signing.
     schluessel=$(schluessel_wahl "$1" "$4") && zeit=$(zeit_wahl) || return
-    ! betreuer_schluessel_gegeben || betreuer_zertifikat_pruefen || return
+    betreuer_zertifikat_pruefen || return
     mapfile -t wahl <<<"$schluessel"$'\n'"$zeit"
     osslsigncode sign "${wahl[@]}" -h sha256 -n "$2" -i "$3" -in "$5" -out "$6" >/dev/null
     osslsigncode extract-signature -in "$6" -out "$7" >/dev/null
